@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+#include <vector>
+
+// A save that did not reach the disk. It carries the file's path and the reason; the change that
+// caused it stays in memory, and the next successful save writes everything.
+class SaveError : public std::runtime_error {
+public:
+    SaveError(QString path, QString reason);
+    const QString& path() const { return m_path; }
+    const QString& reason() const { return m_reason; }
+    // The text shown to the user: the path and the reason, in Russian.
+    QString userMessage() const;
+
+private:
+    QString m_path;
+    QString m_reason;
+};
+
+// In-memory INI store that writes through: the file is read once, reads are served from memory, and
+// every change rewrites the whole file at once (atomically: a crash leaves the old or the new file).
+class TMyIniFile {
+public:
+    // Loads the file if it exists; a missing or unreadable file gives an empty store.
+    explicit TMyIniFile(QString fileName);
+
+    const QString& FileName() const { return m_fileName; }
+
+    QString ReadString(const QString& section, const QString& name, const QString& def) const;
+    int ReadInteger(const QString& section, const QString& name, int def) const;
+    bool ReadBool(const QString& section, const QString& name, bool def) const;
+    // Replaces the list's contents with the section names, in store order.
+    void ReadSections(QStringList& list) const;
+    // Replaces the list's contents with the section's lines, in order; a missing section gives none.
+    void ReadSectionValues(const QString& section, QStringList& list) const;
+    bool SectionExists(const QString& section) const;
+    bool ValueExists(const QString& section, const QString& name) const;
+
+    // Change operations end with UpdateFile and throw SaveError when the file cannot be written.
+    void WriteString(const QString& section, const QString& name, const QString& value);
+    void WriteInteger(const QString& section, const QString& name, int value);
+    void WriteBool(const QString& section, const QString& name, bool value);
+    void EraseSection(const QString& section);
+    void DeleteKey(const QString& section, const QString& name);
+    void UpdateFile();
+
+    // The whole store in the saving format, as text.
+    QString ToText() const;
+    // Replaces the contents of the store by parsing text in the file format (no save).
+    void SetText(const QString& text);
+
+private:
+    struct Section {
+        QString name;
+        QStringList lines;
+    };
+    const Section* findSection(const QString& name) const;
+    Section* findSection(const QString& name);
+    Section& sectionForWrite(const QString& name);
+    static qsizetype findLine(const QStringList& lines, const QString& name);
+    void rebuildIndex();
+
+    QString m_fileName;
+    std::vector<Section> m_sections;
+    // Case-folded name -> index of the last section of that name.
+    QHash<QString, qsizetype> m_index;
+};

@@ -1,0 +1,76 @@
+#include "platform/Prompts.h"
+
+#include "app/ResStrUnit.h"
+
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+
+namespace {
+class QtPrompts final : public Prompts {
+public:
+    QMessageBox::StandardButton Message(QWidget* owner, const QString& caption,
+                                        const QString& text, QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons) override {
+        QMessageBox box(icon, caption, text, buttons, owner);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
+    std::optional<QString> InputBox(QWidget* owner, const QString& caption, const QString& prompt,
+                                    const QString& initial) override {
+        bool ok = false;
+        const QString text =
+            QInputDialog::getText(owner, caption, prompt, QLineEdit::Normal, initial, &ok);
+        if (!ok)
+            return std::nullopt;
+        return text;
+    }
+    QString OpenFileName(QWidget* owner, const QString& filter, const QString&) override {
+        return QFileDialog::getOpenFileName(owner, QString(), QString(), filter);
+    }
+    QString SaveFileName(QWidget* owner, const QString& filter,
+                         const QString& defaultSuffix) override {
+        QFileDialog dlg(owner, QString(), QString(), filter);
+        dlg.setAcceptMode(QFileDialog::AcceptSave);
+        dlg.setDefaultSuffix(defaultSuffix);
+        dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
+        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+            return QString();
+        return dlg.selectedFiles().constFirst();
+    }
+    bool ChooseFont(QWidget* owner, QFont& font, QColor&) override {
+        bool ok = false;
+        const QFont chosen = QFontDialog::getFont(&ok, font, owner);
+        if (ok)
+            font = chosen;
+        return ok;
+    }
+};
+Prompts* g_prompts = nullptr;
+} // namespace
+
+Prompts& AppPrompts() {
+    static QtPrompts real;
+    return g_prompts ? *g_prompts : real;
+}
+
+void SetAppPrompts(Prompts* prompts) {
+    g_prompts = prompts;
+}
+
+void ShowWarning(QWidget* owner, const QString& text) {
+    AppPrompts().Message(owner, ResStr::Warning, text, QMessageBox::Warning, QMessageBox::Ok);
+}
+
+void ShowInformation(QWidget* owner, const QString& text) {
+    AppPrompts().Message(owner, ResStr::Information, text, QMessageBox::Information,
+                         QMessageBox::Ok);
+}
+
+void ShowError(QWidget* owner, const QString& text) {
+    AppPrompts().Message(owner, ResStr::Error, text, QMessageBox::Critical, QMessageBox::Ok);
+}
+
+bool AskYesNo(QWidget* owner, const QString& text) {
+    return AppPrompts().Message(owner, ResStr::Confirmation, text, QMessageBox::Question,
+                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
