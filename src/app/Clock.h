@@ -3,7 +3,8 @@
 #include "app/UtilsUnit.h"
 
 // The program's one source of time. Date-times (for stamps) come from the local clock; durations
-// come from a monotonic clock, so a change of the wall clock during a run never bends a measured time.
+// come from a monotonic clock, so a change of the wall clock during a run never bends a measured
+// time.
 class Clock {
 public:
     virtual ~Clock() = default;

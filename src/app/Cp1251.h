@@ -7,11 +7,12 @@
 // in memory and crosses into bytes only here.
 namespace cp1251 {
 
-// Decodes every byte to a character; no byte is ever lost, so decode then encode gives the bytes back.
+// Decodes every byte to a character; no byte is ever lost, so decode then encode gives the bytes
+// back.
 QString decode(const QByteArray& bytes);
 
-// Encodes text. A character the code page cannot hold makes the call fail: it returns false and puts
-// the first such character into *bad (when given); the output then holds '?' in its place.
+// Encodes text. A character the code page cannot hold makes the call fail: it returns false and
+// puts the first such character into *bad (when given); the output then holds '?' in its place.
 bool encode(const QString& text, QByteArray* out, QChar* bad = nullptr);
 
 // True when every character of the text has a byte in the code page.

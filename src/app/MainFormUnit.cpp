@@ -44,7 +44,9 @@ void TMainForm::FirstStartCheck() {
     if (!Settings::FirstStart(SettingsIni()))
         return;
     // Written before the page opens, so that a failing browser never brings the page back.
-    if (!RunGuarded(this, [] { SettingsIni().WriteBool(Settings::Section, Settings::Key::FirstStart, false); }))
+    if (!RunGuarded(this, [] {
+            SettingsIni().WriteBool(Settings::Section, Settings::Key::FirstStart, false);
+        }))
         return;
     HelpActionExecute();
 }

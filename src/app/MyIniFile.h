@@ -22,7 +22,8 @@ private:
 };
 
 // In-memory INI store that writes through: the file is read once, reads are served from memory, and
-// every change rewrites the whole file at once (atomically: a crash leaves the old or the new file).
+// every change rewrites the whole file at once (atomically: a crash leaves the old or the new
+// file).
 class TMyIniFile {
 public:
     // Loads the file if it exists; a missing or unreadable file gives an empty store.
@@ -35,7 +36,8 @@ public:
     bool ReadBool(const QString& section, const QString& name, bool def) const;
     // Replaces the list's contents with the section names, in store order.
     void ReadSections(QStringList& list) const;
-    // Replaces the list's contents with the section's lines, in order; a missing section gives none.
+    // Replaces the list's contents with the section's lines, in order; a missing section gives
+    // none.
     void ReadSectionValues(const QString& section, QStringList& list) const;
     bool SectionExists(const QString& section) const;
     bool ValueExists(const QString& section, const QString& name) const;

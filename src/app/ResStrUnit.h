@@ -52,9 +52,9 @@ inline const QString HistoryDateCell = QStringLiteral("%s (%s)");
 inline const QString HistoryResultCell = QStringLiteral("%8.2f");
 
 // Module editor.
-inline const QString StandardModuleEdit = QStringLiteral(
-    "Этот модуль тестирования является стандартным, все изменения для него будут "
-    "проигнорированы. Для создания нового модуля - нажмите кнопку '+'.");
+inline const QString StandardModuleEdit =
+    QStringLiteral("Этот модуль тестирования является стандартным, все изменения для него будут "
+                   "проигнорированы. Для создания нового модуля - нажмите кнопку '+'.");
 inline const QString StandardModuleDelete =
     QStringLiteral("Этот модуль тестирования является стандартным, удалить его нельзя.");
 inline const QString NewModuleCaption = QStringLiteral("Новый модуль тестирования");

@@ -10,7 +10,8 @@ using TDateTime = double;
 
 constexpr double kMSecsPerDay = 86400000.0;
 
-// Signed decimal text of the 64-bit IEEE 754 pattern of the value; round-trips every double exactly.
+// Signed decimal text of the 64-bit IEEE 754 pattern of the value; round-trips every double
+// exactly.
 QString FloatToBitsText(double value);
 
 // Parses a signed 64-bit decimal and returns the double with those bits; unparsable text gives 0.0.
@@ -22,8 +23,9 @@ QString FormatDuration(TDateTime value);
 // The user's time separator (":" for Russian).
 QString TimeSeparator();
 
-// An integer as an INI value reads it: decimal, or "0x"/"0X" hexadecimal when the text is longer than
-// two characters (read as 32 bits, so "0xFFFFFFFF" is -1). Empty when it does not parse or overflows.
+// An integer as an INI value reads it: decimal, or "0x"/"0X" hexadecimal when the text is longer
+// than two characters (read as 32 bits, so "0xFFFFFFFF" is -1). Empty when it does not parse or
+// overflows.
 std::optional<int> ParseIniInteger(const QString& text);
 
 // Conversions between QDateTime (local) and the day-count form.
@@ -46,7 +48,8 @@ QString TrimControl(const QString& text);
 
 // Fills a template the way the program's labels and messages are written: "%d" an integer, "%s" a
 // text, "%f", "%2f", "%8.2f" fixed-point (two decimals unless given, the user's decimal separator,
-// right-aligned to the width), "%%" one percent sign. A placeholder without an argument stays as is.
+// right-aligned to the width), "%%" one percent sign. A placeholder without an argument stays as
+// is.
 QString Format(const QString& tmpl, const QVariantList& args);
 
 // An answer as scoring and the details window compare it: lower-cased by the user's locale

@@ -1,44 +1,80 @@
 #include "platform/Colors.h"
 
 #include <QGuiApplication>
-#include <algorithm>
 #include <QPalette>
+#include <algorithm>
 
 namespace {
 QPalette::ColorRole roleOf(int index, QPalette::ColorGroup* group) {
     *group = QPalette::Active;
     switch (index) {
-    case 0: return QPalette::Button;           // scroll bar
-    case 1: return QPalette::Dark;             // desktop
-    case 2: return QPalette::Highlight;        // active caption
-    case 3: *group = QPalette::Inactive; return QPalette::Highlight;
-    case 4: return QPalette::Window;           // menu
-    case 5: return QPalette::Base;             // window
-    case 6: return QPalette::Shadow;           // window frame
-    case 7: return QPalette::WindowText;       // menu text
-    case 8: return QPalette::Text;             // window text
-    case 9: return QPalette::HighlightedText;  // caption text
-    case 10: return QPalette::Mid;             // active border
-    case 11: *group = QPalette::Inactive; return QPalette::Mid;
-    case 12: return QPalette::Dark;            // application workspace
-    case 13: return QPalette::Highlight;
-    case 14: return QPalette::HighlightedText;
-    case 15: return QPalette::Button;          // button face
-    case 16: return QPalette::Dark;            // button shadow
-    case 17: *group = QPalette::Disabled; return QPalette::Text; // grey text
-    case 18: return QPalette::ButtonText;
-    case 19: *group = QPalette::Inactive; return QPalette::HighlightedText;
-    case 20: return QPalette::Light;           // button highlight
-    case 21: return QPalette::Shadow;          // 3-D dark shadow
-    case 22: return QPalette::Midlight;        // 3-D light
-    case 23: return QPalette::ToolTipText;
-    case 24: return QPalette::ToolTipBase;
-    case 26: return QPalette::Link;            // hot-tracked item
-    case 27: return QPalette::Highlight;
-    case 28: *group = QPalette::Inactive; return QPalette::Highlight;
-    case 29: return QPalette::Highlight;       // menu highlight
-    case 30: return QPalette::Window;          // menu bar
-    default: return QPalette::Window;
+    case 0:
+        return QPalette::Button; // scroll bar
+    case 1:
+        return QPalette::Dark; // desktop
+    case 2:
+        return QPalette::Highlight; // active caption
+    case 3:
+        *group = QPalette::Inactive;
+        return QPalette::Highlight;
+    case 4:
+        return QPalette::Window; // menu
+    case 5:
+        return QPalette::Base; // window
+    case 6:
+        return QPalette::Shadow; // window frame
+    case 7:
+        return QPalette::WindowText; // menu text
+    case 8:
+        return QPalette::Text; // window text
+    case 9:
+        return QPalette::HighlightedText; // caption text
+    case 10:
+        return QPalette::Mid; // active border
+    case 11:
+        *group = QPalette::Inactive;
+        return QPalette::Mid;
+    case 12:
+        return QPalette::Dark; // application workspace
+    case 13:
+        return QPalette::Highlight;
+    case 14:
+        return QPalette::HighlightedText;
+    case 15:
+        return QPalette::Button; // button face
+    case 16:
+        return QPalette::Dark; // button shadow
+    case 17:
+        *group = QPalette::Disabled;
+        return QPalette::Text; // grey text
+    case 18:
+        return QPalette::ButtonText;
+    case 19:
+        *group = QPalette::Inactive;
+        return QPalette::HighlightedText;
+    case 20:
+        return QPalette::Light; // button highlight
+    case 21:
+        return QPalette::Shadow; // 3-D dark shadow
+    case 22:
+        return QPalette::Midlight; // 3-D light
+    case 23:
+        return QPalette::ToolTipText;
+    case 24:
+        return QPalette::ToolTipBase;
+    case 26:
+        return QPalette::Link; // hot-tracked item
+    case 27:
+        return QPalette::Highlight;
+    case 28:
+        *group = QPalette::Inactive;
+        return QPalette::Highlight;
+    case 29:
+        return QPalette::Highlight; // menu highlight
+    case 30:
+        return QPalette::Window; // menu bar
+    default:
+        return QPalette::Window;
     }
 }
 } // namespace

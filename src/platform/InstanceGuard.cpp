@@ -8,7 +8,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-const QString InstanceGuard::InstanceGuid = QStringLiteral("{8C1F4E2A-7B3D-4F6E-A5C9-2D0B7E91F364}");
+const QString InstanceGuard::InstanceGuid =
+    QStringLiteral("{8C1F4E2A-7B3D-4F6E-A5C9-2D0B7E91F364}");
 
 InstanceGuard::~InstanceGuard() {
     if (m_fd >= 0)
@@ -16,7 +17,8 @@ InstanceGuard::~InstanceGuard() {
 }
 
 QString InstanceGuard::LockPath(const QString& runtimeDir) {
-    return QDir(runtimeDir).filePath(QStringLiteral("zorvik-") + InstanceGuid + QStringLiteral(".lock"));
+    return QDir(runtimeDir)
+        .filePath(QStringLiteral("zorvik-") + InstanceGuid + QStringLiteral(".lock"));
 }
 
 QString InstanceGuard::RuntimeDir() {

@@ -9,8 +9,8 @@
 namespace {
 class QtPrompts final : public Prompts {
 public:
-    QMessageBox::StandardButton Message(QWidget* owner, const QString& caption,
-                                        const QString& text, QMessageBox::Icon icon,
+    QMessageBox::StandardButton Message(QWidget* owner, const QString& caption, const QString& text,
+                                        QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons) override {
         QMessageBox box(icon, caption, text, buttons, owner);
         return static_cast<QMessageBox::StandardButton>(box.exec());

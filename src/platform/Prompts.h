@@ -33,20 +33,18 @@ Prompts& AppPrompts();
 void SetAppPrompts(Prompts* prompts); // nullptr puts the real one back
 
 // The program's message conventions.
-void ShowWarning(QWidget* owner, const QString& text);     // "Предупреждение", warning icon, OK
+void ShowWarning(QWidget* owner, const QString& text); // "Предупреждение", warning icon, OK
 void ShowInformation(QWidget* owner, const QString& text); // "Информация", information icon, OK
 void ShowError(QWidget* owner, const QString& text);       // "Ошибка", critical icon, OK
-bool AskYesNo(QWidget* owner, const QString& text);        // "Подтверждение", question, Yes/No
+bool AskYesNo(QWidget* owner, const QString& text); // "Подтверждение", question, Yes/No
 
 // Runs an action that may save a store; a failed save is shown with the file's path and the rest of
 // the action is abandoned. Returns false when it failed.
-template <typename F>
-bool RunGuarded(QWidget* owner, F&& action);
+template <typename F> bool RunGuarded(QWidget* owner, F&& action);
 
 #include "app/MyIniFile.h"
 
-template <typename F>
-bool RunGuarded(QWidget* owner, F&& action) {
+template <typename F> bool RunGuarded(QWidget* owner, F&& action) {
     try {
         action();
         return true;

@@ -36,8 +36,9 @@ void ScriptedPrompts::Verify() {
 bool ScriptedPrompts::take(const QString& kind, Expected* out, const PromptCall& call) {
     m_calls.push_back(call);
     if (m_queue.empty() || m_queue.front().kind != kind) {
-        ADD_FAILURE() << "unexpected " << kind.toStdString() << " prompt: "
-                      << call.caption.toStdString() << " / " << call.text.toStdString();
+        ADD_FAILURE() << "unexpected " << kind.toStdString()
+                      << " prompt: " << call.caption.toStdString() << " / "
+                      << call.text.toStdString();
         return false;
     }
     *out = std::move(m_queue.front());
@@ -57,8 +58,8 @@ QMessageBox::StandardButton ScriptedPrompts::Message(QWidget* owner, const QStri
 
 std::optional<QString> ScriptedPrompts::InputBox(QWidget* owner, const QString& caption,
                                                  const QString& prompt, const QString& initial) {
-    const PromptCall call{QStringLiteral("input"), owner, caption, prompt, QMessageBox::NoIcon, {},
-                          initial};
+    const PromptCall call{QStringLiteral("input"), owner, caption, prompt,
+                          QMessageBox::NoIcon,     {},    initial};
     Expected e;
     if (!take(call.kind, &e, call))
         return std::nullopt;
@@ -82,8 +83,8 @@ QString ScriptedPrompts::SaveFileName(QWidget* owner, const QString& filter, con
 }
 
 bool ScriptedPrompts::ChooseFont(QWidget* owner, QFont& font, QColor& color) {
-    const PromptCall call{QStringLiteral("font"), owner, {}, font.family(), QMessageBox::NoIcon,
-                          {}, {}};
+    const PromptCall call{QStringLiteral("font"), owner, {}, font.family(),
+                          QMessageBox::NoIcon,    {},    {}};
     Expected e;
     if (!take(call.kind, &e, call) || !e.font.ok)
         return false;

@@ -39,8 +39,8 @@ public:
     void Verify();
     bool Pending() const { return !m_queue.empty(); }
 
-    QMessageBox::StandardButton Message(QWidget* owner, const QString& caption,
-                                        const QString& text, QMessageBox::Icon icon,
+    QMessageBox::StandardButton Message(QWidget* owner, const QString& caption, const QString& text,
+                                        QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons) override;
     std::optional<QString> InputBox(QWidget* owner, const QString& caption, const QString& prompt,
                                     const QString& initial) override;

@@ -52,7 +52,8 @@ void ZorvikTest::ReopenStores() {
 
 void ZorvikTest::InstallShippedData() {
     const QString src = QStringLiteral(ZORVIK_SOURCE_DIR "/data");
-    for (const QString& rel : {QStringLiteral("Data/modules.ini"), QStringLiteral("Help/index.htm")}) {
+    for (const QString& rel :
+         {QStringLiteral("Data/modules.ini"), QStringLiteral("Help/index.htm")}) {
         QDir().mkpath(QFileInfo(PathOf(rel)).absolutePath());
         QFile::remove(PathOf(rel));
         QFile::copy(src + QLatin1Char('/') + rel, PathOf(rel));
