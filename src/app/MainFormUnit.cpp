@@ -1,16 +1,55 @@
 #include "app/MainFormUnit.h"
 
+#include "app/Clock.h"
+#include "app/FontText.h"
+#include "app/GeneratorsUnit.h"
+#include "app/NameValue.h"
 #include "app/ResStrUnit.h"
+#include "app/SettingsTransfer.h"
 #include "app/Stores.h"
 #include "app/ZorvikSettings.h"
+#include "blink/MigTestFormUnit.h"
+#include "dialogs/AboutFormUnit.h"
+#include "dialogs/MyPanelUnit.h"
+#include "modules/CommaText.h"
+#include "modules/ModuleEditFormUnit.h"
+#include "modules/TestTypesUnit.h"
+#include "platform/Colors.h"
 #include "platform/Desktop.h"
 #include "platform/Prompts.h"
 #include "platform/WindowMessages.h"
+#include "results/HistoryUnit.h"
+#include "results/NormFormUnit.h"
+#include "results/ResultDetails.h"
+#include "test/TestFormUnit.h"
 #include "ui_MainFormUnit.h"
 
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QUrl>
+#include <algorithm>
+
+namespace {
+
+enum HistoryRole { SectionRole = Qt::UserRole, DateRole, ResultRole };
+
+// Rows sort by the date column (or the result column) as numbers, whatever their texts.
+class HistoryItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override {
+        const int col = treeWidget() ? treeWidget()->sortColumn() : 0;
+        const int role = col == 1 ? ResultRole : DateRole;
+        return data(0, role).toDouble() < other.data(0, role).toDouble();
+    }
+};
+
+// Font sizes from a hand-edited file are kept to what a screen can show.
+constexpr int kMinFontPoints = 1;
+constexpr int kMaxFontPoints = 400;
+
+} // namespace
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
     ui->setupUi(this);
@@ -22,13 +61,54 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     m_statusLabel = new QLabel(ResStr::StatusText, this);
     m_statusLabel->setObjectName(QStringLiteral("StatusLabel"));
     statusBar()->addWidget(m_statusLabel, 1);
-    connect(ui->HelpAction, &QAction::triggered, this, &TMainForm::HelpActionExecute);
+
+    QTreeWidget* tree = ui->ResultVirtualDrawTree;
+    tree->header()->setSectionsMovable(true);
+    tree->header()->setSortIndicatorShown(true);
+    tree->header()->setSectionsClickable(false); // a click on the header never re-sorts
+    tree->setColumnWidth(0, 189);
+    tree->setColumnWidth(1, 90);
+    tree->addAction(ui->DelCurAction);
+    tree->addAction(ui->DelAllAction);
+    tree->addAction(ui->DetailsPopupAction);
+    ConnectActions();
     FormCreate();
 }
 
 TMainForm::~TMainForm() = default;
 
+void TMainForm::ConnectActions() {
+    const auto bind = [this](QAction* a, void (TMainForm::*handler)()) {
+        connect(a, &QAction::triggered, this, handler);
+    };
+    bind(ui->SettingsAction, &TMainForm::SettingsActionExecute);
+    bind(ui->ModuleEditAction, &TMainForm::ModuleEditActionExecute);
+    bind(ui->TestAction, &TMainForm::TestActionExecute);
+    bind(ui->TrainAction, &TMainForm::TrainActionExecute);
+    bind(ui->ExamAction, &TMainForm::ExamActionExecute);
+    bind(ui->MigTestAction, &TMainForm::MigTestActionExecute);
+    bind(ui->NormAction, &TMainForm::NormActionExecute);
+    bind(ui->HelpAction, &TMainForm::HelpActionExecute);
+    bind(ui->AboutAction, &TMainForm::AboutActionExecute);
+    bind(ui->DelCurAction, &TMainForm::DelCurActionExecute);
+    bind(ui->DelAllAction, &TMainForm::DelAllActionExecute);
+    bind(ui->DetailAction, &TMainForm::DetailActionExecute);
+    bind(ui->DetailsPopupAction, &TMainForm::DetailActionExecute);
+    connect(ui->DelCurButton, &QPushButton::clicked, ui->DelCurAction, &QAction::trigger);
+    connect(ui->DelAllButton, &QPushButton::clicked, ui->DelAllAction, &QAction::trigger);
+    connect(ui->DetaillButton, &QPushButton::clicked, ui->DetailAction, &QAction::trigger);
+    connect(ui->NormButton, &QPushButton::clicked, ui->NormAction, &QAction::trigger);
+    connect(ui->ResultVirtualDrawTree, &QTreeWidget::itemDoubleClicked, this,
+            [this] { DetailActionExecute(); });
+    // The window-wide shortcut works wherever the focus is.
+    addAction(ui->HelpAction);
+}
+
 void TMainForm::FormCreate() {
+    ResultIni().ReadSections(ResultIds);
+    LoadHistory();
+    ResultRecord.clear();
+    LoadModuleList();
     QCoreApplication::postEvent(this, new QEvent(WM_FIRST_START_CHECK));
 }
 
@@ -51,7 +131,225 @@ void TMainForm::FirstStartCheck() {
     HelpActionExecute();
 }
 
+void TMainForm::LoadModuleList() {
+    ModuleIds = LoadModuleIds(ModulesIni());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands
+
 void TMainForm::HelpActionExecute() {
     // The outcome is ignored: a missing page or association produces no message.
     AppDesktop().OpenUrl(QUrl::fromLocalFile(HelpFilePath()));
+}
+
+void TMainForm::SettingsActionExecute() {
+    ::SettingsActionExecute(this, ModuleIds);
+}
+
+void TMainForm::ModuleEditActionExecute() {
+    TModuleEditForm editor(this);
+    if (editor.Execute())
+        LoadModuleList();
+}
+
+void TMainForm::NormActionExecute() {
+    TNormForm form(this);
+    form.exec();
+}
+
+void TMainForm::AboutActionExecute() {
+    TAboutForm form(this);
+    form.SetVersionCaption(form.FileVersion());
+    form.exec();
+}
+
+void TMainForm::MigTestActionExecute() {
+    TMigTestForm form(this);
+    form.SetDigitCount(Settings::MigDigWidth(SettingsIni()));
+    form.SetDisplayTime(Settings::MigTimeLimit(SettingsIni()));
+    form.exec();
+}
+
+void TMainForm::TestActionExecute() {
+    if (LaunchTest(IntroductoryTestParams()) != 1)
+        return;
+    NameValue::SetValue(ResultRecord, QStringLiteral("ExamResult"),
+                        FloatToBitsText(CompletedRightCount / 5.0));
+    OpenResultDetails(this, ResultRecord);
+}
+
+void TMainForm::TrainActionExecute() {
+    if (LaunchTest(TrainParams(SettingsIni(), ModuleIds)) != 1)
+        return;
+    NameValue::SetValue(ResultRecord, QStringLiteral("ShowNorm"), QStringLiteral("-1"));
+    OpenResultDetails(this, ResultRecord);
+}
+
+void TMainForm::ExamActionExecute() {
+    const TLaunchParams params = ExamParams(SettingsIni());
+    if (LaunchTest(params) != 1)
+        return;
+    const double coefficient = ExamCoefficient(params.elementCount, CompletedRightCount,
+                                               PresentationSeconds, params.dataName);
+    // A failed save is shown; the details still open, so the run is never lost from sight.
+    SaveExamResult(coefficient);
+    NameValue::SetValue(ResultRecord, QStringLiteral("ExamResult"), FloatToBitsText(coefficient));
+    OpenResultDetails(this, ResultRecord);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Launching
+
+int TMainForm::LaunchTest(const TLaunchParams& params) {
+    TTestForm form(this);
+    ui->DataPanel->hide();
+    struct Restore {
+        QWidget* panel;
+        ~Restore() { panel->show(); }
+    } restore{ui->DataPanel};
+
+    if (params.enterAtEnd)
+        form.SetShowNextButtonVisible(false);
+    const TMyIniFile& settings = SettingsIni();
+    form.SetItemPanelColor(ColorFromInt(Settings::BackgroundColor(settings)));
+
+    // The item font starts from the window's own design font, without styles; the stored font
+    // text is applied on top of it.
+    QColor textColor = palette().color(QPalette::WindowText);
+    if (const auto* panel = form.findChild<TMyPanel*>(QStringLiteral("DataPanel")))
+        textColor = panel->FontColor();
+    const QString fontText = ReadFontText(settings);
+    if (!fontText.isEmpty()) {
+        QFont design = form.font();
+        if (const auto* panel = form.findChild<TMyPanel*>(QStringLiteral("DataPanel")))
+            design = panel->font();
+        TFontData fd;
+        fd.name = design.family();
+        fd.size = design.pointSize() > 0 ? design.pointSize() : 24;
+        fd.color = ColorToInt(textColor);
+        IniTextToFont(fd, fontText);
+        QFont font(fd.name);
+        font.setPointSize(std::clamp(fd.size, kMinFontPoints, kMaxFontPoints));
+        font.setBold(fd.bold);
+        font.setItalic(fd.italic);
+        font.setUnderline(fd.underline);
+        font.setStrikeOut(fd.strikeOut);
+        form.SetItemFont(font);
+        textColor = ColorFromInt(fd.color);
+    }
+    form.SetNormalTextColor(textColor);
+    form.setWindowTitle(StripAmpersand(params.caption));
+
+    if (params.dataName == PhoneNumsId) {
+        TestItems.clear();
+        const QString pattern = Settings::PhoneFormat(settings);
+        for (int i = 0; i < params.elementCount; ++i)
+            TestItems.append(GeneratePhoneNumber(pattern));
+    } else {
+        const TTestModule module = ReadTestModule(ModulesIni(), params.dataName);
+        TestItems = ModuleItems(module);
+        if (!params.rangeKey.isEmpty())
+            TestItems = CutToRange(
+                TestItems, settings.ReadString(Settings::Section, params.rangeKey, {}), module.Id);
+        if (TestItems.isEmpty()) {
+            ShowWarning(this, Format(ResStr::EmptyModule, {module.Name}));
+            return 2;
+        }
+    }
+
+    const int timeLimit = params.infiniteTime ? kInfiniteTimeLimit : params.timeLimit;
+    form.SetResultRecord(&ResultRecord);
+    int result = 2;
+    if (m_runHook) {
+        TLaunchParams effective = params;
+        effective.timeLimit = timeLimit;
+        result = m_runHook(form, TestItems, effective);
+    } else {
+        result = form.RunTest(TestItems, params.elementCount, timeLimit, params.meanTimeLimit,
+                              params.doCalc, params.showCurrent, params.enterAtEnd,
+                              params.allowTips, params.maxWrongPercent);
+    }
+    CompletedRightCount = form.CompletedRightCount;
+    PresentationTime = form.PresentationTime;
+    RightCount = form.RightCount;
+    WrongCount = form.WrongCount;
+    PresentationSeconds = form.PresentationSeconds;
+    return result;
+}
+
+// ---------------------------------------------------------------------------------------------
+// History
+
+void TMainForm::LoadHistory() {
+    QTreeWidget* tree = ui->ResultVirtualDrawTree;
+    tree->setUpdatesEnabled(false);
+    tree->setSortingEnabled(false);
+    tree->clear();
+    ui->Chart->Clear();
+    QList<QTreeWidgetItem*> rows;
+    const std::vector<THistoryEntry> entries = ReadHistory(ResultIni(), ResultIds);
+    rows.reserve(static_cast<qsizetype>(entries.size()));
+    for (const THistoryEntry& e : entries) {
+        auto* row = new HistoryItem;
+        row->setText(0, HistoryDateText(e.date));
+        row->setText(1, HistoryResultText(e.result));
+        row->setData(0, SectionRole, e.section);
+        row->setData(0, DateRole, e.date);
+        row->setData(0, ResultRole, e.result);
+        row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        rows.append(row);
+        ui->Chart->AddBar(e.result, HistoryChartLabel(e.date));
+    }
+    tree->addTopLevelItems(rows);
+    tree->sortItems(0, Qt::AscendingOrder);
+    tree->setUpdatesEnabled(true);
+    if (tree->topLevelItemCount() > 0) {
+        tree->setCurrentItem(tree->topLevelItem(0));
+        tree->topLevelItem(0)->setSelected(true);
+    }
+}
+
+bool TMainForm::SaveExamResult(double coefficient) {
+    const TDateTime now = AppClock().Now();
+    const bool ok = RunGuarded(this, [&] {
+        ResultIds.append(SaveExamSection(ResultIni(), ResultRecord, coefficient, now));
+    });
+    // Whether or not the file took it, the list shows what the store holds and will write.
+    ResultIni().ReadSections(ResultIds);
+    LoadHistory();
+    return ok;
+}
+
+QTreeWidgetItem* TMainForm::FocusedRow() const {
+    return ui->ResultVirtualDrawTree->currentItem();
+}
+
+void TMainForm::DetailActionExecute() {
+    const QTreeWidgetItem* row = FocusedRow();
+    if (!row)
+        return;
+    ResultRecord = ReadStoredRecord(ResultIni(), row->data(0, SectionRole).toString());
+    OpenResultDetails(this, ResultRecord);
+}
+
+void TMainForm::DelCurActionExecute() {
+    const QTreeWidgetItem* row = FocusedRow();
+    if (!row)
+        return;
+    const QString section = row->data(0, SectionRole).toString();
+    if (!AskYesNo(this, ResStr::DeleteResultQuestion))
+        return;
+    RunGuarded(this, [&] { ResultIni().EraseSection(section); });
+    ResultIni().ReadSections(ResultIds);
+    LoadHistory();
+}
+
+void TMainForm::DelAllActionExecute() {
+    if (!AskYesNo(this, ResStr::DeleteAllResultsQuestion))
+        return;
+    // One save for the whole history instead of one per exam.
+    RunGuarded(this, [&] { ResultIni().EraseSections(ResultIds); });
+    ResultIni().ReadSections(ResultIds);
+    LoadHistory();
 }

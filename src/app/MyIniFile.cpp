@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QSet>
 
 SaveError::SaveError(QString path, QString reason)
     : std::runtime_error("save failed"), m_path(std::move(path)), m_reason(std::move(reason)) {}
@@ -153,6 +154,31 @@ void TMyIniFile::WriteString(const QString& section, const QString& name, const 
         s.lines[i] = line;
     else
         s.lines.append(line);
+    UpdateFile();
+}
+
+void TMyIniFile::WriteValues(const QString& section,
+                             const QList<QPair<QString, QString>>& entries) {
+    Section& s = sectionForWrite(section);
+    for (const auto& [name, value] : entries) {
+        const QString line = name + QLatin1Char('=') + value;
+        const qsizetype i = findLine(s.lines, name);
+        if (i >= 0)
+            s.lines[i] = line;
+        else
+            s.lines.append(line);
+    }
+    UpdateFile();
+}
+
+void TMyIniFile::EraseSections(const QStringList& sections) {
+    QSet<QString> folded;
+    for (const QString& name : sections)
+        folded.insert(foldKey(name));
+    const auto before = m_sections.size();
+    std::erase_if(m_sections, [&](const Section& s) { return folded.contains(foldKey(s.name)); });
+    if (m_sections.size() != before)
+        rebuildIndex();
     UpdateFile();
 }
 

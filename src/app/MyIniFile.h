@@ -47,6 +47,11 @@ public:
     void WriteInteger(const QString& section, const QString& name, int value);
     void WriteBool(const QString& section, const QString& name, bool value);
     void EraseSection(const QString& section);
+    // Sets several entries of one section and saves once, so that a crash can never leave the
+    // section half written.
+    void WriteValues(const QString& section, const QList<QPair<QString, QString>>& entries);
+    // Erases several sections and saves once.
+    void EraseSections(const QStringList& sections);
     void DeleteKey(const QString& section, const QString& name);
     void UpdateFile();
 

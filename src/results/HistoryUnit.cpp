@@ -1,0 +1,76 @@
+#include "results/HistoryUnit.h"
+
+#include "app/NameValue.h"
+#include "app/ResStrUnit.h"
+
+#include <QLocale>
+
+const QStringList kRecordKeys = {QStringLiteral("ValidAnswerList"),
+                                 QStringLiteral("MyAnswerList"),
+                                 QStringLiteral("TestDt"),
+                                 QStringLiteral("NumsCnt"),
+                                 QStringLiteral("OkAnswer"),
+                                 QStringLiteral("BadAnswer"),
+                                 QStringLiteral("Avg")};
+
+namespace {
+const QString kExamDate = QStringLiteral("ExamDate");
+const QString kExamResult = QStringLiteral("ExamResult");
+} // namespace
+
+std::vector<THistoryEntry> ReadHistory(const TMyIniFile& ini, const QStringList& sections) {
+    std::vector<THistoryEntry> out;
+    out.reserve(static_cast<size_t>(sections.size()));
+    for (const QString& s : sections)
+        out.push_back({s, BitsTextToFloat(ini.ReadString(s, kExamDate, QString())),
+                       BitsTextToFloat(ini.ReadString(s, kExamResult, QString()))});
+    return out;
+}
+
+QString SaveExamSection(TMyIniFile& ini, const QStringList& record, double coefficient,
+                        TDateTime now) {
+    const QString section = NewGuidText();
+    QList<QPair<QString, QString>> entries;
+    entries.append({kExamDate, FloatToBitsText(now)});
+    entries.append({kExamResult, FloatToBitsText(coefficient)});
+    for (const QString& line : record) {
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq > 0)
+            entries.append({line.left(eq), line.mid(eq + 1)});
+    }
+    ini.WriteValues(section, entries);
+    return section;
+}
+
+QStringList ReadStoredRecord(const TMyIniFile& ini, const QString& section) {
+    QStringList record;
+    QStringList keys = kRecordKeys;
+    keys.append(kExamResult);
+    for (const QString& key : keys)
+        NameValue::SetValue(record, key, ini.ReadString(section, key, QString()));
+    return record;
+}
+
+QString LongTimeFormat() {
+    QString fmt = QLocale().timeFormat(QLocale::LongFormat);
+    fmt.remove(QLatin1Char('t'));
+    return fmt.trimmed();
+}
+
+QString HistoryDateText(TDateTime date) {
+    const QDateTime dt = QDateTimeFromDateTime(date);
+    const QLocale locale;
+    QString text = locale.toString(dt.date(), QLocale::ShortFormat);
+    if (dt.time() != QTime(0, 0))
+        text += QLatin1Char(' ') + locale.toString(dt.time(), LongTimeFormat());
+    return Format(ResStr::HistoryDateCell,
+                  {text, locale.toString(dt.date(), QStringLiteral("dddd"))});
+}
+
+QString HistoryResultText(double result) {
+    return Format(ResStr::HistoryResultCell, {result});
+}
+
+QString HistoryChartLabel(TDateTime date) {
+    return QLocale().toString(QDateTimeFromDateTime(date).date(), QLocale::ShortFormat);
+}
