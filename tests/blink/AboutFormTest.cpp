@@ -1,3 +1,4 @@
+#include "BuiltProgram.h"
 #include "ZorvikTest.h"
 
 #include "dialogs/AboutFormUnit.h"
@@ -32,7 +33,7 @@ protected:
 };
 
 TEST_F(AboutFormTest, ShowsTheVersionOfTheBuiltProgram) {
-    TAboutForm form(nullptr, qEnvironmentVariable("ZORVIK_BIN"));
+    TAboutForm form(nullptr, BuiltProgram());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("О программе"));
     EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), QStringLiteral("Zorvik"));
     EXPECT_EQ(Find<QLabel>(form, "Label2")->text(), QStringLiteral("Версия:"));

@@ -1,3 +1,4 @@
+#include "BuiltProgram.h"
 #include "dialogs/rpVersionInfo.h"
 
 #include <QCoreApplication>
@@ -8,10 +9,6 @@
 #include <vector>
 
 namespace {
-
-QString ProgramFile() {
-    return qEnvironmentVariable("ZORVIK_BIN");
-}
 
 // A block around any payload, with a right checksum, so that the entry parser itself is tested.
 QByteArray Wrap(const QByteArray& payload) {
@@ -61,8 +58,8 @@ protected:
 };
 
 TEST(VersionInfo, TheBuiltProgramCarriesItsVersion) {
-    ASSERT_FALSE(ProgramFile().isEmpty()) << "ZORVIK_BIN is not set";
-    TrpVersionInfo info(ProgramFile());
+    ASSERT_FALSE(BuiltProgram().isEmpty()) << "the built program's path is unknown";
+    TrpVersionInfo info(BuiltProgram());
     EXPECT_EQ(info.CompanyName(), QStringLiteral("Zorvik"));
     EXPECT_EQ(info.FileDescription(), QString());
     EXPECT_EQ(info.FileVersion(), QStringLiteral("1.1.0.74"));
