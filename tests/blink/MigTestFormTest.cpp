@@ -39,6 +39,12 @@ TEST_F(MigTestFormTest, OpensOnTheInstructions) {
     EXPECT_EQ(form.StartTestButton()->font().pixelSize(), 32);
     EXPECT_FALSE(form.Timer()->isActive());
     EXPECT_GT(form.width(), form.height());
+    // The button stands in the lower middle, over the instructions' label.
+    form.show();
+    const QRect button = form.StartTestButton()->geometry();
+    EXPECT_GT(button.center().y(), form.height() / 2);
+    EXPECT_NEAR(button.center().x(), form.width() / 2, 2);
+    EXPECT_EQ(form.Label1()->geometry(), form.rect());
 }
 
 TEST_F(MigTestFormTest, StartShowsTheNumberOnTheSecondLineForTheDisplayTime) {
