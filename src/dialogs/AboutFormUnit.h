@@ -1,14 +1,40 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
+
+class TrpVersionInfo;
+class QPixmap;
+
+namespace Ui {
+class TAboutForm;
+}
 
 // The about dialog: name, version from the executable's own version block, links.
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutForm(QWidget* owner = nullptr);
+    // programFile names the file whose version is shown; empty means the running program.
+    explicit TAboutForm(QWidget* owner = nullptr, const QString& programFile = QString());
     ~TAboutForm() override;
     // FileVersion as the dialog's version reader found it.
     QString FileVersion() const;
     void SetVersionCaption(const QString& text);
+
+    // The e-mail labels open a message to their address in the mail program, not the browser.
+    void EMailHLink1LabelClick();
+    void EMailHLink2LabelClick();
+
+    TrpVersionInfo* VersionInfo() const { return rpVersionInfo; }
+    Ui::TAboutForm* Controls() const { return ui.get(); }
+
+    // The program's 32 by 32 icon, drawn rather than stored, so the dialog needs no image file.
+    static QPixmap ProgramIcon();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::TAboutForm> ui;
+    TrpVersionInfo* rpVersionInfo = nullptr;
 };
