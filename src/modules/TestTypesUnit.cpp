@@ -5,6 +5,8 @@
 #include "modules/CommaText.h"
 
 #include <QCollator>
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -58,6 +60,8 @@ void ReplaceAllModules(TMyIniFile& ini, const TTestModuleArray& modules) {
         text += kData + QLatin1Char('=') + oneLine(m.Data) + crlf;
         text += crlf;
     }
+    // The Data folder may be missing, as the file may; the first save of modules then makes it.
+    QDir().mkpath(QFileInfo(ini.FileName()).absolutePath());
     const QString before = ini.ToText();
     ini.SetText(text);
     try {
