@@ -218,11 +218,20 @@ TEST_F(ModuleEditFormTest, DeletingAsksAndThenSelectsTheFirstModule) {
     EXPECT_EQ(form->Modules().size(), 3u);
     EXPECT_EQ(Selected(*form).Name, kOther);
 
-    prompts.ExpectMessage(QMessageBox::Yes);
-    form->DeleteSpeedButtonClick();
-    EXPECT_EQ(Names(*form), (QStringList{kMine, kStandard}));
-    EXPECT_EQ(form->SelectedModule(), 0);
-    EXPECT_EQ(Combo(form.get())->count(), 2);
+    // Whichever module goes, the first one is selected afterwards.
+    for (const QString& name : {kOther, QStringLiteral("Последний")}) {
+        if (name != kOther) {
+            prompts.ExpectInput(name);
+            form->AddSpeedButtonClick();
+        }
+        Select(*form, name);
+        prompts.ExpectMessage(QMessageBox::Yes);
+        form->DeleteSpeedButtonClick();
+        EXPECT_EQ(Names(*form), (QStringList{kMine, kStandard}));
+        EXPECT_EQ(form->SelectedModule(), 0);
+        EXPECT_EQ(Combo(form.get())->count(), 2);
+        EXPECT_EQ(Combo(form.get())->currentText(), kMine);
+    }
     EXPECT_EQ(Memo(form.get())->toPlainText(), QStringLiteral("a\nb c"));
 }
 
