@@ -9,7 +9,9 @@
 #include "platform/Prompts.h"
 #include "ui_ModuleEditFormUnit.h"
 
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace {
 const QString kTxt = QStringLiteral("txt");
@@ -37,6 +39,11 @@ TModuleEditForm::TModuleEditForm(QWidget* owner)
     connect(ui->SaveButton, &QPushButton::clicked, this, &TModuleEditForm::SaveButtonClick);
     connect(ui->OKButton, &QPushButton::clicked, this, &TModuleEditForm::OKButtonClick);
     connect(ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    // The small buttons take no focus; these keys reach them from the keyboard.
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this, this,
+                  &TModuleEditForm::AddSpeedButtonClick);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this, this,
+                  &TModuleEditForm::DeleteSpeedButtonClick);
     updateControls();
 }
 
@@ -112,8 +119,12 @@ void TModuleEditForm::NumsMemoChange() {
     }
     QStringList items;
     const QString text = MemoText();
+    // Runs on every keystroke, so blank lines are found without copying each line.
+    const auto hasText = [](QStringView line) {
+        return std::any_of(line.begin(), line.end(), [](QChar c) { return c.unicode() > 32; });
+    };
     for (const QStringView line : QStringView(text).split(QLatin1Char('\n')))
-        if (!TrimControl(line.toString()).isEmpty())
+        if (hasText(line))
             items.append(line.toString());
     module.Data = CommaText::Write(items);
 }

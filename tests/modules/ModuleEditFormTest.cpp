@@ -97,6 +97,33 @@ TEST_F(ModuleEditFormTest, OpensSortedWithTheFirstModuleShown) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Редактор модулей"));
 }
 
+TEST_F(ModuleEditFormTest, KeyboardReachesEveryControlAndCommand) {
+    auto form = Open();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QStringList order;
+    QWidget* w = Combo(form.get());
+    do {
+        if (w->focusPolicy() & Qt::TabFocus)
+            order.append(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w != Combo(form.get()));
+    EXPECT_EQ(order, (QStringList{QStringLiteral("ModuleComboBox"), QStringLiteral("NumsMemo"),
+                                  QStringLiteral("LoadButton"), QStringLiteral("SaveButton"),
+                                  QStringLiteral("OKButton"), QStringLiteral("CancelButton")}));
+    // The small buttons take no focus, so they have keys of their own.
+    Memo(form.get())->setFocus();
+    prompts.ExpectInput(std::nullopt);
+    QTest::keyClick(form->windowHandle(), Qt::Key_N, Qt::ControlModifier);
+    prompts.Verify();
+    prompts.ExpectMessage(QMessageBox::No);
+    QTest::keyClick(form->windowHandle(), Qt::Key_D, Qt::ControlModifier);
+    prompts.Verify();
+    EXPECT_EQ(prompts.Last().caption, QStringLiteral("Подтверждение"));
+    EXPECT_EQ(Memo(form.get())->toPlainText(), QStringLiteral("a\nb c"));
+}
+
 TEST_F(ModuleEditFormTest, TypingIntoAStandardModuleIsWarnedAndUndone) {
     auto form = Open();
     form->show();
