@@ -8,7 +8,7 @@ namespace ModuleTextFile {
 
 // A module is a list of things to memorise; a file beyond this is certainly not one, and loading
 // it would stall the editor.
-inline constexpr qint64 kMaxBytes = 2 * 1024 * 1024;
+inline constexpr qint64 kMaxBytes = 1024 * 1024;
 
 // Reads a file into lines joined by "\n"; CR LF, a lone CR and a lone LF each end a line. Refuses a
 // file over kMaxBytes and one holding NUL or other control characters that no text file has. On

@@ -349,7 +349,8 @@ TEST_F(ModuleEditFormTest, UnreadableFilesAreReportedAndChangeNothing) {
     const std::vector<std::pair<QString, QString>> cases = {
         {QStringLiteral("nul.txt"), notText},
         {QStringLiteral("bin.txt"), notText},
-        {QStringLiteral("big.txt"), QStringLiteral("не более 2 МБ")},
+        {QStringLiteral("big.txt"),
+         QStringLiteral("не более %1 МБ").arg(ModuleTextFile::kMaxBytes >> 20)},
         {QStringLiteral("missing.txt"), QString()},
         {QStringLiteral("folder.txt"), QString()},
     };
