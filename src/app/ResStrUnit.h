@@ -108,4 +108,13 @@ inline const QString TrainNormGrade3 = QStringLiteral("4");
 inline const QString TrainNormRange4 = QStringLiteral("94 - 142");
 inline const QString TrainNormGrade4 = QStringLiteral("5");
 
+// Module editor
+inline const QString TextFileTooLarge =
+    QStringLiteral("Файл слишком большой: загрузить можно файл размером не более %d МБ.");
+inline const QString TextFileNotText = QStringLiteral(
+    "Это не текстовый файл: в нём есть нулевые байты или другие управляющие символы.");
+inline const QString ModuleCharNotInCodePage = QStringLiteral(
+    "В модуле '%s' есть символ '%s', который нельзя записать в кодировке Windows-1251. Удалите "
+    "или замените его и нажмите OK ещё раз.");
+
 } // namespace ResStr

@@ -5,12 +5,22 @@
 #include "modules/CommaText.h"
 
 #include <QCollator>
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
 const QString kStandart = QStringLiteral("Standart");
 const QString kName = QStringLiteral("Name");
 const QString kData = QStringLiteral("Data");
+
+// A value must stay on its line; a line break would start a key or a section of its own.
+QString oneLine(QString value) {
+    for (QChar& c : value)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    return value;
+}
 } // namespace
 
 TTestModule ReadTestModule(const TMyIniFile& ini, const QString& id) {
@@ -38,14 +48,29 @@ TTestModuleArray LoadAllModules(const TMyIniFile& ini) {
 }
 
 void ReplaceAllModules(TMyIniFile& ini, const TTestModuleArray& modules) {
-    QStringList ids;
-    ini.ReadSections(ids);
-    for (const QString& id : ids)
-        ini.EraseSection(id);
+    // The new file is built whole and saved once. Erasing and writing key by key would save after
+    // every step, and a save failing halfway would leave some modules gone from the disk.
+    const QLatin1String crlf("\r\n");
+    QString text;
     for (const TTestModule& m : modules) {
-        ini.WriteString(m.Id, kStandart, m.Standart ? QStringLiteral("1") : QStringLiteral("0"));
-        ini.WriteString(m.Id, kName, m.Name);
-        ini.WriteString(m.Id, kData, m.Data);
+        text += QLatin1Char('[') + m.Id + QLatin1Char(']') + crlf;
+        text += kStandart + QLatin1Char('=') + (m.Standart ? QLatin1Char('1') : QLatin1Char('0')) +
+                crlf;
+        text += kName + QLatin1Char('=') + oneLine(m.Name) + crlf;
+        text += kData + QLatin1Char('=') + oneLine(m.Data) + crlf;
+        text += crlf;
+    }
+    // The Data folder may be missing, as the file may; the first save of modules then makes it.
+    QDir().mkpath(QFileInfo(ini.FileName()).absolutePath());
+    const QString before = ini.ToText();
+    ini.SetText(text);
+    try {
+        ini.UpdateFile();
+    } catch (const SaveError&) {
+        // The old file is still on disk; the store must match it, so that nothing of this attempt
+        // shows up elsewhere in the program.
+        ini.SetText(before);
+        throw;
     }
 }
 

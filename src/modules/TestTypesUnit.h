@@ -27,8 +27,9 @@ TTestModule ReadTestModule(const TMyIniFile& ini, const QString& id);
 // All modules, sorted by id ascending with a locale comparison that ignores letter case.
 TTestModuleArray LoadAllModules(const TMyIniFile& ini);
 
-// Erases every section of the store, then writes each module's Standart, Name and Data in array
-// order. Throws SaveError when the file cannot be written.
+// Makes the store hold exactly the given modules in array order, each with Standart, Name and Data
+// in that order, and saves it in one go. Throws SaveError when the file cannot be written; the
+// store and the file are then left as they were.
 void ReplaceAllModules(TMyIniFile& ini, const TTestModuleArray& modules);
 
 // A fresh GUID in registry form, the id of a module the user adds.
