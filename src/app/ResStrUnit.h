@@ -108,4 +108,8 @@ inline const QString TrainNormGrade3 = QStringLiteral("4");
 inline const QString TrainNormRange4 = QStringLiteral("94 - 142");
 inline const QString TrainNormGrade4 = QStringLiteral("5");
 
+// Result details
+// What a screen reader says of an answer cell that is marked wrong.
+inline const QString WrongAnswerCell = QStringLiteral("неправильный ответ");
+
 } // namespace ResStr
