@@ -30,12 +30,13 @@ void TDrawNodeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const TCellLook look = m_drawNode ? m_drawNode(index, focusedRow) : TCellLook{};
 
     painter->save();
-    // The focused row of a focused list gets the highlight; a selected row of a list without the
-    // focus gets the button face, so its window-text colour stays readable.
-    if (opt.state.testFlag(QStyle::State_Selected))
-        painter->fillRect(opt.rect,
-                          opt.palette.brush(QPalette::Active,
-                                            focusedRow ? QPalette::Highlight : QPalette::Button));
+    // The focused row of a focused list always gets the highlight, selected or not, since its
+    // text is drawn in highlight text; a selected row of a list without the focus gets the
+    // button face, so its window-text colour stays readable.
+    if (focusedRow)
+        painter->fillRect(opt.rect, opt.palette.brush(QPalette::Active, QPalette::Highlight));
+    else if (opt.state.testFlag(QStyle::State_Selected))
+        painter->fillRect(opt.rect, opt.palette.brush(QPalette::Active, QPalette::Button));
     const QStyle* style = opt.widget != nullptr ? opt.widget->style() : QApplication::style();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, opt.widget) + 1;
     const QRect textRect = opt.rect.adjusted(margin, 1, -margin, 0);

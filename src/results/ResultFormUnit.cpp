@@ -11,6 +11,7 @@ namespace {
 constexpr int kNumberColumn = 0;
 constexpr int kItemColumn = 1;
 constexpr int kAnswerColumn = 2;
+constexpr int kBlankMarkWidth = 6;
 } // namespace
 
 TResultForm::TResultForm(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::TResultForm>()) {
@@ -100,6 +101,10 @@ TCellLook TResultForm::ResultVirtualDrawTreeDrawNode(const QModelIndex& index,
     if (index.column() == kAnswerColumn && index.data(WrongAnswerRole).toBool()) {
         look.color = QColor(255, 0, 0);
         look.strikeOut = true;
+        // A struck-out blank would draw nothing, and a missing answer is the error the user most
+        // needs to see; no-break blanks keep the red line.
+        if (look.text.trimmed().isEmpty())
+            look.text = QString(kBlankMarkWidth, QChar(0x00A0));
     }
     return look;
 }

@@ -12,6 +12,10 @@ struct MatchCase {
     bool matches;
 };
 
+void PrintTo(const MatchCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class AnswerMatchTest : public ::testing::TestWithParam<MatchCase> {};
 
 TEST_P(AnswerMatchTest, ComparesAsScoringDoes) {
