@@ -53,10 +53,4 @@ INSTANTIATE_TEST_SUITE_P(
         return n;
     });
 
-TEST(NormalizeAnswerTest, LowerCasesBeforeTrimming) {
-    EXPECT_EQ(NormalizeAnswer(QStringLiteral("\t ПрИвЕт, Мир! \n")),
-              QStringLiteral("привет, мир!"));
-    EXPECT_EQ(NormalizeAnswer(QStringLiteral("   ")), QString());
-}
-
 } // namespace

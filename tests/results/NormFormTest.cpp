@@ -99,22 +99,6 @@ TEST(NormFormTest, TrainingTableInItsOrder) {
     ExpectCommonShape(form, {table});
 }
 
-TEST(NormFormTest, CellsUseHighlightTextOnlyInTheFocusedRow) {
-    TNorm2Form form;
-    QTreeWidget* table = TreeOf(form, "NormVirtualDrawTree");
-    const QModelIndex cell = table->model()->index(3, 1);
-    const QPalette pal = table->palette();
-    const TCellLook focused = form.NormVirtualDrawTreeDrawNode(cell, true);
-    EXPECT_EQ(focused.text, S(u"5"));
-    EXPECT_EQ(focused.color, pal.color(QPalette::Active, QPalette::HighlightedText));
-    EXPECT_EQ(form.NormVirtualDrawTreeDrawNode(cell, false).color,
-              pal.color(QPalette::Active, QPalette::Text));
-
-    TNormForm norms;
-    const QModelIndex expertCell = TreeOf(norms, "Norm2VirtualDrawTree")->model()->index(7, 1);
-    EXPECT_EQ(norms.Norm1VirtualDrawTreeDrawNode(expertCell, false).text, S(u"Мастер"));
-}
-
 TEST(NormFormTest, EnterAndEscapeClose) {
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         TNormForm form;

@@ -97,11 +97,6 @@ TEST_F(ResultFormTest, AShorterPresentedListShowsEmptyItems) {
     EXPECT_FALSE(Marked(2));
 }
 
-TEST_F(ResultFormTest, NoAnswersGiveAnEmptyList) {
-    Fill({}, {QStringLiteral("1"), QStringLiteral("2")});
-    EXPECT_EQ(Tree()->topLevelItemCount(), 0);
-}
-
 TEST_F(ResultFormTest, SummaryLinesUseTheLocaleAndTheDuration) {
     Fill({}, {}, false, 16.5);
     EXPECT_EQ(Label("NumCntLabel")->text(), QStringLiteral("Всего элементов для запоминания: 50."));
@@ -141,7 +136,6 @@ TEST_F(ResultFormTest, NormsButtonOnlyWhenAsked) {
 }
 
 TEST_F(ResultFormTest, SummaryLinesFitTheWindow) {
-    Fill({}, {}, true, -123456.78);
     form.FillResult({}, {}, true, -123456.78, 11.4, 1000, 1000, 1000, kOneHourTwoMinFive);
     form.show();
     for (const char* name : {"NumCntLabel", "DtLabel", "OKLabel", "BadLabel", "KoefLabel"})
