@@ -13,6 +13,11 @@ TNorm2Form::TNorm2Form(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui:
 
 TNorm2Form::~TNorm2Form() = default;
 
+void TNorm2Form::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CenterOnScreen(this);
+}
+
 void TNorm2Form::FormCreate() {
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     QTreeWidget* table = ui->NormVirtualDrawTree;

@@ -19,6 +19,9 @@ public:
     // The look of one cell of the table.
     TCellLook NormVirtualDrawTreeDrawNode(const QModelIndex& index, bool focusedRow) const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void FormCreate();
 

@@ -13,6 +13,11 @@ TNormForm::TNormForm(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::T
 
 TNormForm::~TNormForm() = default;
 
+void TNormForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CenterOnScreen(this);
+}
+
 void TNormForm::FormCreate() {
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     for (QTreeWidget* table : {ui->Norm1VirtualDrawTree, ui->Norm2VirtualDrawTree}) {

@@ -19,6 +19,9 @@ public:
     // The look of one cell of either table.
     TCellLook Norm1VirtualDrawTreeDrawNode(const QModelIndex& index, bool focusedRow) const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void FormCreate();
 

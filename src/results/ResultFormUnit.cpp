@@ -21,6 +21,11 @@ TResultForm::TResultForm(QWidget* owner) : QDialog(owner), ui(std::make_unique<U
 
 TResultForm::~TResultForm() = default;
 
+void TResultForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CenterOnScreen(this);
+}
+
 void TResultForm::FormCreate() {
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());

@@ -41,6 +41,9 @@ public:
 
     void NormButtonClick();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void FormCreate();
 

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
@@ -45,6 +46,9 @@ void ExpectCommonShape(QDialog& form, const QList<QTreeWidget*>& tables) {
     EXPECT_TRUE(close->isDefault());
     form.show();
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    const QPoint offset =
+        form.frameGeometry().center() - form.screen()->availableGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2);
     for (QTreeWidget* table : tables) {
         EXPECT_FALSE(table->accessibleName().isEmpty());
         EXPECT_EQ(table->verticalScrollBar()->maximum(), 0) << table->objectName().toStdString();

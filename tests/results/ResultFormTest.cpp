@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -141,6 +142,17 @@ TEST_F(ResultFormTest, SummaryLinesFitTheWindow) {
     for (const char* name : {"NumCntLabel", "DtLabel", "OKLabel", "BadLabel", "KoefLabel"})
         EXPECT_LE(Label(name)->sizeHint().width(), Label(name)->width()) << name;
     form.hide();
+}
+
+TEST(ResultFormPlacementTest, OpensInTheMiddleOfTheScreenNotOverItsOwner) {
+    QWidget owner;
+    owner.setGeometry(0, 0, 120, 80);
+    owner.show();
+    TResultForm shown(&owner);
+    shown.show();
+    const QPoint offset =
+        shown.frameGeometry().center() - shown.screen()->availableGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2);
 }
 
 TEST_F(ResultFormTest, CellLooksFollowFocusButWrongAnswersStayRed) {
