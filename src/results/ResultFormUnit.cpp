@@ -108,7 +108,7 @@ TCellLook TResultForm::ResultVirtualDrawTreeDrawNode(const QModelIndex& index,
         look.strikeOut = true;
         // A struck-out blank would draw nothing, and a missing answer is the error the user most
         // needs to see; no-break blanks keep the red line.
-        if (look.text.trimmed().isEmpty())
+        if (TrimControl(look.text).trimmed().isEmpty())
             look.text = QString(kBlankMarkWidth, QChar(0x00A0));
     }
     return look;
