@@ -117,4 +117,8 @@ inline const QString ModuleCharNotInCodePage = QStringLiteral(
     "В модуле '%s' есть символ '%s', который нельзя записать в кодировке Windows-1251. Удалите "
     "или замените его и нажмите OK ещё раз.");
 
+// Result details
+// What a screen reader says of an answer cell that is marked wrong.
+inline const QString WrongAnswerCell = QStringLiteral("неправильный ответ");
+
 } // namespace ResStr

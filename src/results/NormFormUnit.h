@@ -1,6 +1,13 @@
 #pragma once
 
+#include "results/DrawTreeUnit.h"
+
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class TNormForm;
+}
 
 // The norms window: grades of exam results for beginners and for experts.
 class TNormForm : public QDialog {
@@ -8,4 +15,15 @@ class TNormForm : public QDialog {
 public:
     explicit TNormForm(QWidget* owner = nullptr);
     ~TNormForm() override;
+
+    // The look of one cell of either table.
+    TCellLook Norm1VirtualDrawTreeDrawNode(const QModelIndex& index, bool focusedRow) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+
+    std::unique_ptr<Ui::TNormForm> ui;
 };

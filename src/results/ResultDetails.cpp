@@ -1,8 +1,12 @@
 #include "results/ResultDetails.h"
 
-// Placeholder until the details window lands.
-TResultDetails ParseResultRecord(const QStringList&) {
-    return {};
-}
+#include "results/ResultFormUnit.h"
 
-void OpenResultDetails(QWidget*, const QStringList&) {}
+#include <memory>
+
+void OpenResultDetails(QWidget* owner, const QStringList& record) {
+    const TResultDetails d = ParseResultRecord(record);
+    const auto form = std::make_unique<TResultForm>(owner);
+    form->ShowResult(d.answers, d.presented, d.showNorm, d.examResult, d.avg, d.badAnswer,
+                     d.okAnswer, d.numsCnt, d.testDt);
+}
