@@ -137,6 +137,11 @@ void TTestForm::customEvent(QEvent* event) {
 void TTestForm::startPresentation() {
     if (m_engine.CurrentPhase() != TestRunEngine::Phase::Start)
         return;
+    if (m_asking) {
+        // No item may be shown or timed while the user decides whether to cancel.
+        m_startDeferred = true;
+        return;
+    }
     if (!ui->ShowNextButton->isHidden())
         ui->ShowNextButton->setFocus();
     m_engine.StartPresentation(AppClock().MonotonicMSecs());
@@ -315,8 +320,16 @@ void TTestForm::CancelButtonClick() {
         return;
     const bool wasRunning = m_step1Timer->isActive();
     m_step1Timer->stop();
-    if (AskYesNo(this, ResStr::CancelTestQuestion)) {
+    m_asking = true;
+    const bool yes = AskYesNo(this, ResStr::CancelTestQuestion);
+    m_asking = false;
+    if (yes) {
         endRun(2);
+        return;
+    }
+    if (m_startDeferred) {
+        m_startDeferred = false;
+        startPresentation();
         return;
     }
     m_showNextButTimer->stop();

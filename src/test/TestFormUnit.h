@@ -106,4 +106,7 @@ private:
     QStringList* m_resultRecord = nullptr;
     bool m_showNextArmed = true;
     bool m_closeQueryAttached = true;
+    // The cancellation question is open; a start posted just before it waits for the answer.
+    bool m_asking = false;
+    bool m_startDeferred = false;
 };

@@ -158,6 +158,15 @@ TEST_F(TestFormTest, IntroductoryTestFadesCountsAndTakesTheDataEntry) {
     EXPECT_EQ(ui()->NumNoLabel->text(), QStringLiteral("Отображается 2 элемент из 20."));
     EXPECT_EQ(ui()->DataPanel->FontColor(), normal);
     EXPECT_EQ(form->dataEntryCalls, 0);
+
+    // The panel's frame flips between sunken and raised once a second.
+    EXPECT_TRUE(form->BlinkTimerActive());
+    const TBevelCut inner = ui()->DataPanel->BevelInner();
+    form->BlinkTimerTimer();
+    EXPECT_NE(ui()->DataPanel->BevelInner(), inner);
+    EXPECT_NE(ui()->DataPanel->BevelOuter(), ui()->DataPanel->BevelInner());
+    form->BlinkTimerTimer();
+    EXPECT_EQ(ui()->DataPanel->BevelInner(), inner);
 }
 
 TEST_F(TestFormTest, IntroductoryTestScoresTheTwentyFields) {
@@ -359,6 +368,20 @@ TEST_F(TestFormTest, CancellationOnEveryPage) {
             form.reset();
         }
     }
+}
+
+TEST_F(TestFormTest, StartPostedJustBeforeTheQuestionWaitsForTheAnswer) {
+    ASSERT_TRUE(form->StartRun(Numbers(10), 3, 1000, false, false, false, false, false, 0));
+    form->StartTestButtonClick(); // the start is posted, not yet handled
+    prompts.ExpectMessage([&](const PromptCall&) {
+        QCoreApplication::sendPostedEvents(form.get()); // the question's own event loop
+        EXPECT_FALSE(form->Step1TimerActive());
+        EXPECT_EQ(form->Engine().ShownCount(), 0);
+        return QMessageBox::No;
+    });
+    ui()->CancelButton->click();
+    EXPECT_TRUE(form->Step1TimerActive());
+    EXPECT_EQ(form->Engine().ShownCount(), 1);
 }
 
 TEST_F(TestFormTest, CancelledExercisesOrDataEntryCancelTheRun) {
