@@ -1,7 +1,7 @@
 #include "dialogs/MyPanelUnit.h"
 
 #include <QPainter>
-#include <QStyleOption>
+#include <algorithm>
 #include <qdrawutil.h>
 
 TMyCustomPanel::TMyCustomPanel(QWidget* parent) : QWidget(parent) {
@@ -23,6 +23,8 @@ void TMyCustomPanel::SetCaption(const QString& caption) {
     if (caption == m_caption)
         return;
     m_caption = caption;
+    // The caption is painted, not a child label; this lets a screen reader say it too.
+    setAccessibleDescription(caption);
     update();
 }
 
