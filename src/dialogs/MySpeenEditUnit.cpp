@@ -20,7 +20,9 @@ QToolButton* makeArrow(QWidget* parent, Qt::ArrowType arrow, const QString& name
     // The arrow keys of the text box do the same, so the buttons need not take the focus.
     button->setFocusPolicy(Qt::NoFocus);
     button->setAccessibleName(accessibleName);
-    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    // The pair shares the height of the text box, whatever the style would like.
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+    button->setMinimumHeight(0);
     button->setFixedWidth(16);
     return button;
 }
@@ -28,6 +30,7 @@ QToolButton* makeArrow(QWidget* parent, Qt::ArrowType arrow, const QString& name
 
 TMySpeenEdit::TMySpeenEdit(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::NoFrame);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

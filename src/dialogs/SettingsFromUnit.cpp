@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -28,6 +29,7 @@ constexpr std::array<int, 4> kExtendedColors = {0xC0DCC0, 0xF0CAA6, 0xF0FBFF, 0x
 constexpr int kSystemColorCount = 31;
 constexpr int kNoSystemColor = 25;
 constexpr int kButtonFace = static_cast<int>(0xFF00000Fu);
+constexpr int kMaxFontPoints = 1000;
 
 QIcon colorSample(int value) {
     QPixmap pixmap(16, 12);
@@ -258,7 +260,8 @@ void TSettingsForm::InfiniteTimeCheckBoxClick() {
 void TSettingsForm::FontSampleButtonClick() {
     IniTextToFont(m_fontDialogFont, TestFontText);
     QFont font(m_fontDialogFont.name);
-    font.setPointSize(m_fontDialogFont.size > 0 ? m_fontDialogFont.size : 8);
+    // A hand-edited size is shown within what a font dialog can offer.
+    font.setPointSize(std::clamp(m_fontDialogFont.size, 1, kMaxFontPoints));
     font.setBold(m_fontDialogFont.bold);
     font.setItalic(m_fontDialogFont.italic);
     font.setUnderline(m_fontDialogFont.underline);
