@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 
 namespace {
 
@@ -257,6 +258,37 @@ TEST_F(SettingsFormTest, PhonePatternIsTakenAsTypedOnlyAfterOk) {
         f.PhoneSetupButtonClick();
         EXPECT_EQ(f.PhoneFormat, ok ? QStringLiteral("+7 (000) 00") : QStringLiteral("000-00-00"));
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SettingsFormTest, TabWalksTheTrainingPageInItsOrder) {
+    TSettingsForm& f = Open();
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.PageControl()->setCurrentIndex(1);
+    f.TestElMySpeenEdit()->setFocus();
+    QStringList walked;
+    for (int i = 0; i < 9; ++i) {
+        QWidget* w = QApplication::focusWidget();
+        ASSERT_NE(w, nullptr);
+        // The spin edits take the focus in their text box.
+        if (qobject_cast<TMySpeenEdit*>(w->parentWidget()))
+            w = w->parentWidget();
+        walked << w->objectName();
+        QTest::keyClick(w, Qt::Key_Tab);
+    }
+    EXPECT_EQ(
+        walked,
+        (QStringList{QStringLiteral("TestElMySpeenEdit"), QStringLiteral("TestDataComboBox"),
+                     QStringLiteral("TestBeginRangeComboBox"),
+                     QStringLiteral("TestEndRangeComboBox"), QStringLiteral("DoCalcCheckBox"),
+                     QStringLiteral("ShowCurrentCheckBox"), QStringLiteral("InfiniteTimeCheckBox"),
+                     QStringLiteral("TestTimeLimitMySpeenEdit"),
+                     QStringLiteral("TimeLimitFixedRadioButton")}));
 }
 
 } // namespace
