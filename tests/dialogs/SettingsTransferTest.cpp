@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -169,6 +170,12 @@ TEST_F(SettingsTransferTest, CancelLeavesTheFileByteForByteUnchanged) {
     EXPECT_FALSE(SettingsActionExecute(nullptr, ids));
     EXPECT_EQ(ReadFile(QStringLiteral("settings.ini")), before);
     EXPECT_EQ(Stored(Settings::Key::PhoneFormat), QStringLiteral("000-000"));
+}
+
+TEST_F(SettingsTransferTest, EscapeCountsAsCancelAndCreatesNoFile) {
+    WhenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    EXPECT_FALSE(SettingsActionExecute(nullptr, ids));
+    EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("settings.ini"))));
 }
 
 TEST_F(SettingsTransferTest, OkWritesWhatWasChangedInTheDialog) {
