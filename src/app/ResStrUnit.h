@@ -110,15 +110,29 @@ inline const QString TrainNormGrade4 = QStringLiteral("5");
 
 // Settings dialog: the names of the background colours, in the order the colour box lists them.
 inline const QString StandardColorNames[] = {
-    QStringLiteral("Чёрный"),      QStringLiteral("Бордовый"),   QStringLiteral("Зелёный"),
-    QStringLiteral("Оливковый"),   QStringLiteral("Тёмно-синий"), QStringLiteral("Фиолетовый"),
-    QStringLiteral("Сине-зелёный"), QStringLiteral("Серый"),     QStringLiteral("Серебристый"),
-    QStringLiteral("Красный"),     QStringLiteral("Ярко-зелёный"), QStringLiteral("Жёлтый"),
-    QStringLiteral("Синий"),       QStringLiteral("Фуксия"),     QStringLiteral("Голубой"),
-    QStringLiteral("Белый")};
+    QStringLiteral("Чёрный"),
+    QStringLiteral("Бордовый"),
+    QStringLiteral("Зелёный"),
+    QStringLiteral("Оливковый"),
+    QStringLiteral("Тёмно-синий"),
+    QStringLiteral("Фиолетовый"),
+    QStringLiteral("Сине-зелёный"),
+    QStringLiteral("Серый"),
+    QStringLiteral("Серебристый"),
+    QStringLiteral("Красный"),
+    QStringLiteral("Ярко-зелёный"),
+    QStringLiteral("Жёлтый"),
+    QStringLiteral("Синий"),
+    QStringLiteral("Фуксия"),
+    QStringLiteral("Голубой"),
+    QStringLiteral("Белый"),
+};
 inline const QString ExtendedColorNames[] = {
-    QStringLiteral("Денежно-зелёный"), QStringLiteral("Небесно-голубой"),
-    QStringLiteral("Кремовый"), QStringLiteral("Средне-серый")};
+    QStringLiteral("Денежно-зелёный"),
+    QStringLiteral("Небесно-голубой"),
+    QStringLiteral("Кремовый"),
+    QStringLiteral("Средне-серый"),
+};
 // The desktop's system colours by number; number 25 has no colour.
 inline const QString SystemColorNames[] = {
     QStringLiteral("Полоса прокрутки"),
@@ -151,7 +165,8 @@ inline const QString SystemColorNames[] = {
     QStringLiteral("Градиент активного заголовка"),
     QStringLiteral("Градиент неактивного заголовка"),
     QStringLiteral("Выделение меню"),
-    QStringLiteral("Полоса меню")};
+    QStringLiteral("Полоса меню"),
+};
 // A stored colour that is none of the listed ones; it is kept and written back unchanged.
 inline const QString OtherColorName = QStringLiteral("Другой цвет");
 
