@@ -121,4 +121,66 @@ inline const QString ModuleCharNotInCodePage = QStringLiteral(
 // What a screen reader says of an answer cell that is marked wrong.
 inline const QString WrongAnswerCell = QStringLiteral("неправильный ответ");
 
+// Settings dialog: the names of the background colours, in the order the colour box lists them.
+inline const QString StandardColorNames[] = {
+    QStringLiteral("Чёрный"),
+    QStringLiteral("Бордовый"),
+    QStringLiteral("Зелёный"),
+    QStringLiteral("Оливковый"),
+    QStringLiteral("Тёмно-синий"),
+    QStringLiteral("Фиолетовый"),
+    QStringLiteral("Сине-зелёный"),
+    QStringLiteral("Серый"),
+    QStringLiteral("Серебристый"),
+    QStringLiteral("Красный"),
+    QStringLiteral("Ярко-зелёный"),
+    QStringLiteral("Жёлтый"),
+    QStringLiteral("Синий"),
+    QStringLiteral("Фуксия"),
+    QStringLiteral("Голубой"),
+    QStringLiteral("Белый"),
+};
+inline const QString ExtendedColorNames[] = {
+    QStringLiteral("Денежно-зелёный"),
+    QStringLiteral("Небесно-голубой"),
+    QStringLiteral("Кремовый"),
+    QStringLiteral("Средне-серый"),
+};
+// The desktop's system colours by number; number 25 has no colour.
+inline const QString SystemColorNames[] = {
+    QStringLiteral("Полоса прокрутки"),
+    QStringLiteral("Рабочий стол"),
+    QStringLiteral("Заголовок активного окна"),
+    QStringLiteral("Заголовок неактивного окна"),
+    QStringLiteral("Меню"),
+    QStringLiteral("Окно"),
+    QStringLiteral("Рамка окна"),
+    QStringLiteral("Текст меню"),
+    QStringLiteral("Текст окна"),
+    QStringLiteral("Текст заголовка"),
+    QStringLiteral("Граница активного окна"),
+    QStringLiteral("Граница неактивного окна"),
+    QStringLiteral("Рабочая область приложения"),
+    QStringLiteral("Выделение"),
+    QStringLiteral("Выделенный текст"),
+    QStringLiteral("Поверхность кнопки"),
+    QStringLiteral("Тень кнопки"),
+    QStringLiteral("Недоступный текст"),
+    QStringLiteral("Текст кнопки"),
+    QStringLiteral("Текст неактивного заголовка"),
+    QStringLiteral("Подсветка кнопки"),
+    QStringLiteral("Тёмная тень объёмных элементов"),
+    QStringLiteral("Светлая грань объёмных элементов"),
+    QStringLiteral("Текст подсказки"),
+    QStringLiteral("Фон подсказки"),
+    QString(),
+    QStringLiteral("Отслеживаемый элемент"),
+    QStringLiteral("Градиент активного заголовка"),
+    QStringLiteral("Градиент неактивного заголовка"),
+    QStringLiteral("Выделение меню"),
+    QStringLiteral("Полоса меню"),
+};
+// A stored colour that is none of the listed ones; it is kept and written back unchanged.
+inline const QString OtherColorName = QStringLiteral("Другой цвет");
+
 } // namespace ResStr
