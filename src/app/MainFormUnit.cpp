@@ -27,6 +27,7 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QUrl>
 #include <algorithm>
 
@@ -66,8 +67,19 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     tree->header()->setSectionsMovable(true);
     tree->header()->setSortIndicatorShown(true);
     tree->header()->setSectionsClickable(false); // a click on the header never re-sorts
-    tree->setColumnWidth(0, 189);
+    // The date column fills what the result column leaves; the panel is widened beyond its 283
+    // pixels only as far as the longest date text needs, so no date is ever cut off.
+    tree->header()->setStretchLastSection(false);
+    tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     tree->setColumnWidth(1, 90);
+    const QFontMetrics fm(tree->font());
+    const int dateWidth =
+        fm.horizontalAdvance(HistoryDateText(DateTimeFromQDateTime(
+            QDateTime(QDate(2000, 12, 31), QTime(23, 59, 59))))) + 24;
+    const int panelWidth = std::max(283, dateWidth + 90 + tree->frameWidth() * 2 +
+                                             tree->verticalScrollBar()->sizeHint().width());
+    ui->HistoryPanel->setMinimumWidth(panelWidth);
+    ui->HistoryPanel->setMaximumWidth(panelWidth);
     tree->addAction(ui->DelCurAction);
     tree->addAction(ui->DelAllAction);
     tree->addAction(ui->DetailsPopupAction);
