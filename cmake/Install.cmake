@@ -55,6 +55,7 @@ install(FILES ${_zorvik_packaging}/copyright DESTINATION share/doc/zorvik
 # zorvik_<version>_<arch>.deb (the system layout). CPackLayout.cmake picks the component per
 # generator.
 set(CPACK_PACKAGE_NAME zorvik)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Zorvik developers")
 set(CPACK_PACKAGE_CONTACT "Zorvik developers <info@zorvik.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "trainer for the speed and quality of memorising")

@@ -113,7 +113,7 @@ void VisitSampleWindows(const SampleWindowVisitor& visit, const QString& program
     {
         TMainForm main;
         QCoreApplication::sendPostedEvents(&main);
-        main.resize(960, 600);
+        main.resize(1100, 620);
         ShowAndSettle(main);
         visit(QStringLiteral("main"), main);
     }
