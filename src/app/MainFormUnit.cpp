@@ -27,9 +27,10 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScrollBar>
+#include <QStyle>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -49,6 +50,18 @@ public:
 // Font sizes from a hand-edited file are kept to what a screen can show.
 constexpr int kMinFontPoints = 1;
 constexpr int kMaxFontPoints = 400;
+
+// A text colour the user never chose follows the palette. On a background the user did choose, a
+// dark palette's light text would vanish (white on white), so such text takes black or white,
+// whichever stands out more.
+QColor ReadableOn(const QColor& background, const QColor& text) {
+    const auto luma = [](const QColor& c) {
+        return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF();
+    };
+    if (std::abs(luma(background) - luma(text)) >= 0.4)
+        return text;
+    return luma(background) >= 0.5 ? QColor(Qt::black) : QColor(Qt::white);
+}
 
 } // namespace
 
@@ -72,14 +85,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     tree->header()->setStretchLastSection(false);
     tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     tree->setColumnWidth(1, 90);
-    const QFontMetrics fm(tree->font());
-    const int dateWidth =
-        fm.horizontalAdvance(HistoryDateText(DateTimeFromQDateTime(
-            QDateTime(QDate(2000, 12, 31), QTime(23, 59, 59))))) + 24;
-    const int panelWidth = std::max(283, dateWidth + 90 + tree->frameWidth() * 2 +
-                                             tree->verticalScrollBar()->sizeHint().width());
-    ui->HistoryPanel->setMinimumWidth(panelWidth);
-    ui->HistoryPanel->setMaximumWidth(panelWidth);
+    FitHistoryPanel();
     tree->addAction(ui->DelCurAction);
     tree->addAction(ui->DelAllAction);
     tree->addAction(ui->DetailsPopupAction);
@@ -88,6 +94,27 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::FitHistoryPanel() {
+    // The widths were drawn for a small system font; a larger font or a high-DPI screen would cut
+    // the dates short. The date column takes the longest weekday of the user's locale.
+    QTreeWidget* tree = ui->ResultVirtualDrawTree;
+    const QFontMetrics fm(tree->font());
+    const int padding =
+        2 * tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) +
+        fm.horizontalAdvance(QLatin1Char('M'));
+    int dateWidth = 0;
+    for (int day = 0; day < 7; ++day)
+        dateWidth = std::max(dateWidth, fm.horizontalAdvance(HistoryDateText(46000.5 + day)));
+    const int resultWidth = fm.horizontalAdvance(HistoryResultText(9999.99));
+    const int date = std::max(189, dateWidth + padding);
+    const int result = std::max(90, resultWidth + padding);
+    tree->setColumnWidth(0, date);
+    tree->setColumnWidth(1, result);
+    const int panel = date + result + 2 * tree->frameWidth() +
+                      tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree);
+    ui->HistoryPanel->setFixedWidth(std::max(283, panel));
+}
 
 void TMainForm::ConnectActions() {
     const auto bind = [this](QAction* a, void (TMainForm::*handler)()) {
@@ -224,7 +251,9 @@ int TMainForm::LaunchTest(const TLaunchParams& params) {
     if (params.enterAtEnd)
         form.SetShowNextButtonVisible(false);
     const TMyIniFile& settings = SettingsIni();
-    form.SetItemPanelColor(ColorFromInt(Settings::BackgroundColor(settings)));
+    const int background = Settings::BackgroundColor(settings);
+    form.SetItemPanelColor(ColorFromInt(background));
+    bool textChosen = false;
 
     // The item font starts from the window's own design font, without styles; the stored font
     // text is applied on top of it.
@@ -249,7 +278,10 @@ int TMainForm::LaunchTest(const TLaunchParams& params) {
         font.setStrikeOut(fd.strikeOut);
         form.SetItemFont(font);
         textColor = ColorFromInt(fd.color);
+        textChosen = !IsSystemColor(fd.color);
     }
+    if (!textChosen && !IsSystemColor(background))
+        textColor = ReadableOn(ColorFromInt(background), textColor);
     form.SetNormalTextColor(textColor);
     form.setWindowTitle(StripAmpersand(params.caption));
 

@@ -66,6 +66,7 @@ protected:
 
 private:
     void FormCreate();
+    void FitHistoryPanel();
     void ConnectActions();
     QTreeWidgetItem* FocusedRow() const;
 

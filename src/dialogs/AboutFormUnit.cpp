@@ -19,10 +19,13 @@ TAboutForm::TAboutForm(QWidget* owner, const QString& programFile)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ui->Image1->setPixmap(ProgramIcon());
 
+    // Plain blue cannot be read on a dark window; there the links take a light blue.
+    const bool darkWindow = palette().color(QPalette::Window).lightnessF() < 0.5;
+    const QColor linkColor = darkWindow ? QColor(0x7A, 0xB4, 0xFF) : QColor(Qt::blue);
     for (THLinkLabel* link : {ui->HLinkLabel5, ui->HLinkLabel1, ui->HLinkLabel3, ui->HLinkLabel2,
                               ui->HLinkLabel4, ui->EMailHLink1Label, ui->EMailHLink2Label}) {
         QPalette p = link->palette();
-        p.setColor(QPalette::WindowText, Qt::blue);
+        p.setColor(QPalette::WindowText, linkColor);
         link->setPalette(p);
         link->setCursor(Qt::PointingHandCursor);
     }
@@ -53,7 +56,10 @@ void TAboutForm::EMailHLink2LabelClick() {
 }
 
 QPixmap TAboutForm::ProgramIcon() {
-    QPixmap pixmap(32, 32);
+    // Drawn at the screen's pixel density, so that it stays sharp at 200 %.
+    const qreal dpr = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(QSize(32, 32) * dpr);
+    pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

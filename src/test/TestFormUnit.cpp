@@ -36,6 +36,9 @@ TTestForm::TTestForm(QWidget* owner)
     ui->AnswerEdit->setFont(largeFont(ui->AnswerEdit->font()));
     ui->DataPanel->SetBevelWidth(3);
     ui->DataPanel->SetBevelOuter(TBevelCut::bvRaised);
+    // Until the opener sets the item colour, items take the palette's text colour, so that they
+    // stay readable in a dark palette too.
+    m_normalTextColor = ui->DataPanel->palette().color(QPalette::WindowText);
     ui->DataPanel->SetFontColor(m_normalTextColor);
 
     // The tick only forwards the clock to the engine; a late tick never lengthens an item.

@@ -1,0 +1,191 @@
+#include "SampleWindows.h"
+
+#include "app/LaunchUnit.h"
+#include "app/MainFormUnit.h"
+#include "app/NameValue.h"
+#include "app/SettingsTransfer.h"
+#include "app/Stores.h"
+#include "app/ZorvikSettings.h"
+#include "blink/MigTestFormUnit.h"
+#include "dialogs/AboutFormUnit.h"
+#include "dialogs/PhoneSetupFormUnit.h"
+#include "dialogs/SettingsFromUnit.h"
+#include "modules/CommaText.h"
+#include "modules/ModuleEditFormUnit.h"
+#include "modules/TestTypesUnit.h"
+#include "results/HistoryUnit.h"
+#include "results/Norm2FormUnit.h"
+#include "results/NormFormUnit.h"
+#include "results/ResultFormUnit.h"
+#include "results/ResultRecordUnit.h"
+#include "test/ExerciseFormUnit.h"
+#include "test/InputTestDataFormUnit.h"
+#include "test/TestFormUnit.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <array>
+
+namespace {
+
+// Two-digit items of one sample run and the answers given, three of them wrong.
+const QStringList kPresented = {
+    QStringLiteral("47"), QStringLiteral("08"), QStringLiteral("93"), QStringLiteral("15"),
+    QStringLiteral("62"), QStringLiteral("30"), QStringLiteral("71"), QStringLiteral("24"),
+    QStringLiteral("86"), QStringLiteral("59"), QStringLiteral("13"), QStringLiteral("40"),
+    QStringLiteral("77"), QStringLiteral("05"), QStringLiteral("68"), QStringLiteral("91"),
+    QStringLiteral("36"), QStringLiteral("22"), QStringLiteral("84"), QStringLiteral("50")};
+const QStringList kAnswers = {
+    QStringLiteral("47"), QStringLiteral("08"), QStringLiteral("93"), QStringLiteral("15"),
+    QStringLiteral("62"), QStringLiteral("03"), QStringLiteral("71"), QStringLiteral("24"),
+    QStringLiteral("86"), QStringLiteral("59"), QStringLiteral("13"), QStringLiteral("40"),
+    QStringLiteral("77"), QStringLiteral(""),   QStringLiteral("68"), QStringLiteral("91"),
+    QStringLiteral("63"), QStringLiteral("22"), QStringLiteral("84"), QStringLiteral("50")};
+constexpr int kWrong = 3;
+constexpr double kMeanSeconds = 4.35;
+constexpr TDateTime kRunTime = 20 * kMeanSeconds / 86400.0;
+
+QStringList SampleRecord() {
+    QStringList record;
+    NameValue::SetValue(record, ResultKey::ValidAnswerList, CommaText::Write(kAnswers));
+    NameValue::SetValue(record, ResultKey::MyAnswerList, CommaText::Write(kPresented));
+    NameValue::SetValue(record, ResultKey::TestDt, FloatToBitsText(kRunTime));
+    NameValue::SetValue(record, ResultKey::NumsCnt, QString::number(kPresented.size()));
+    NameValue::SetValue(record, ResultKey::OkAnswer, QString::number(kPresented.size() - kWrong));
+    NameValue::SetValue(record, ResultKey::BadAnswer, QString::number(kWrong));
+    NameValue::SetValue(record, ResultKey::Avg, FloatToBitsText(kMeanSeconds));
+    return record;
+}
+
+void ShowAndSettle(QWidget& w) {
+    w.show();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+}
+
+void VisitTestRun(const SampleWindowVisitor& visit) {
+    // The test window is built by the main window's own launch, so that it gets the stored colours
+    // and font exactly as a real run does; the hook stands in for the modal loop.
+    TMainForm main;
+    QCoreApplication::sendPostedEvents(&main);
+    main.SetRunHook([&visit](TTestForm& form, const QStringList& items, const TLaunchParams& p) {
+        if (!form.StartRun(items, 5, kInfiniteTimeLimit, p.meanTimeLimit, false, true, false, true,
+                           p.maxWrongPercent))
+            return 2;
+        ShowAndSettle(form);
+        visit(QStringLiteral("test-start"), form);
+        form.StartTestButtonClick();
+        QCoreApplication::sendPostedEvents(&form);
+        visit(QStringLiteral("test-item"), form);
+        // Through the items with the show-next button, as a user at an unlimited pace would.
+        for (int i = 0; i < 10 && form.Engine().CurrentPhase() == TestRunEngine::Phase::Presenting;
+             ++i) {
+            form.ShowNextButTimerTimer();
+            form.ShowNextButtonClick();
+            form.Step1TimerTimer();
+        }
+        QCoreApplication::sendPostedEvents(&form);
+        form.findChild<QLineEdit*>(QStringLiteral("AnswerEdit"))->setText(QStringLiteral("47"));
+        form.NextElemButtonClick();
+        QApplication::processEvents();
+        visit(QStringLiteral("test-recall"), form);
+        form.hide();
+        return 2;
+    });
+    main.TrainActionExecute();
+}
+
+} // namespace
+
+void FillSampleStores() {
+    SettingsIni().WriteBool(Settings::Section, Settings::Key::FirstStart, false);
+    // Eight exams over a month, getting better with practice.
+    constexpr std::array<double, 8> kResults = {3.15, 3.9, 3.6, 4.75, 5.2, 6.05, 5.8, 7.1};
+    TDateTime date = 46329.78125; // 3 November 2026, 18:45
+    for (double result : kResults) {
+        SaveExamSection(ResultIni(), SampleRecord(), result, date);
+        date += 3.9;
+    }
+}
+
+void VisitSampleWindows(const SampleWindowVisitor& visit, const QString& programFile) {
+    {
+        TMainForm main;
+        QCoreApplication::sendPostedEvents(&main);
+        main.resize(1100, 620);
+        ShowAndSettle(main);
+        visit(QStringLiteral("main"), main);
+    }
+    VisitTestRun(visit);
+    {
+        TExerciseForm form;
+        form.Setup();
+        ShowAndSettle(form);
+        visit(QStringLiteral("exercise"), form);
+        form.hide();
+    }
+    {
+        TInputTestDataForm form;
+        ShowAndSettle(form);
+        visit(QStringLiteral("data-entry"), form);
+        form.hide();
+    }
+    {
+        TResultForm form;
+        form.FillResult(kAnswers, kPresented, false, 7.1, kMeanSeconds, kWrong,
+                        static_cast<int>(kPresented.size()) - kWrong,
+                        static_cast<int>(kPresented.size()), kRunTime);
+        ShowAndSettle(form);
+        visit(QStringLiteral("details"), form);
+    }
+    {
+        TNormForm form;
+        ShowAndSettle(form);
+        visit(QStringLiteral("norms"), form);
+    }
+    {
+        TNorm2Form form;
+        ShowAndSettle(form);
+        visit(QStringLiteral("norms-training"), form);
+    }
+    {
+        const QStringList ids = LoadModuleIds(ModulesIni());
+        QStringList range;
+        TSettingsForm form;
+        SettingsTransferIn(form, ids, range);
+        form.Prepare(ids, range);
+        ShowAndSettle(form);
+        // The blink test's page is taken out of the dialog, as its command is hidden.
+        const std::array<const char*, 3> pages = {"settings", "settings-training", "settings-exam"};
+        for (int i = 0; i < form.PageControl()->count() && i < static_cast<int>(pages.size());
+             ++i) {
+            form.PageControl()->setCurrentIndex(i);
+            QApplication::processEvents();
+            visit(QString::fromLatin1(pages.at(static_cast<std::size_t>(i))), form);
+        }
+    }
+    {
+        TPhoneSetupForm form;
+        ShowAndSettle(form);
+        visit(QStringLiteral("phone"), form);
+    }
+    {
+        TModuleEditForm form;
+        form.LoadWorkingCopy();
+        ShowAndSettle(form);
+        visit(QStringLiteral("modules"), form);
+    }
+    {
+        TMigTestForm form;
+        form.SetDigitCount(Settings::MigDigWidth(SettingsIni()));
+        form.SetDisplayTime(Settings::MigTimeLimit(SettingsIni()));
+        ShowAndSettle(form);
+        visit(QStringLiteral("blink"), form);
+    }
+    {
+        TAboutForm form(nullptr, programFile);
+        ShowAndSettle(form);
+        visit(QStringLiteral("about"), form);
+    }
+}
