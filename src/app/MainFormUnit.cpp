@@ -80,11 +80,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     tree->header()->setSectionsMovable(true);
     tree->header()->setSortIndicatorShown(true);
     tree->header()->setSectionsClickable(false); // a click on the header never re-sorts
-    // The date column fills what the result column leaves; the panel is widened beyond its 283
-    // pixels only as far as the longest date text needs, so no date is ever cut off.
+    // The date column takes whatever width the fitted panel leaves beside the result column.
     tree->header()->setStretchLastSection(false);
     tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    tree->setColumnWidth(1, 90);
     FitHistoryPanel();
     tree->addAction(ui->DelCurAction);
     tree->addAction(ui->DelAllAction);
