@@ -6,10 +6,14 @@
 
 QString GeneratePhoneNumber(const QString& pattern, Random& random) {
     QString kept;
-    kept.reserve(pattern.size());
-    for (const QChar c : pattern)
+    // A hand-edited pattern can be any length; a number longer than the longest digit string the
+    // program makes is no phone number, and a run makes a thousand of them.
+    for (const QChar c : pattern) {
+        if (kept.size() == kMaxGeneratedDigits)
+            break;
         if (c == QLatin1Char('0') || c == QLatin1Char('-'))
             kept += c;
+    }
     if (!kept.contains(QLatin1Char('0')))
         kept = QStringLiteral("000-00-00");
     for (QChar& c : kept)

@@ -9,7 +9,8 @@ class Random;
 inline constexpr int kMaxGeneratedDigits = 1000;
 
 // One phone number from a pattern: "0" is a random digit, "-" is copied, anything else ignored; a
-// pattern left without any "0" is taken as "000-00-00".
+// pattern left without any "0" is taken as "000-00-00". The number is cut to kMaxGeneratedDigits
+// characters.
 QString GeneratePhoneNumber(const QString& pattern, Random& random);
 QString GeneratePhoneNumber(const QString& pattern);
 

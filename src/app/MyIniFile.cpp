@@ -25,6 +25,21 @@ bool sameName(QStringView a, QStringView b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// Every entry is one line of the file: a line break inside a name or value would start a key or
+// a section of its own at the next load, so it is stored as a blank.
+QString oneLine(QString text) {
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    for (QChar& c : text)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    return text;
+}
+
+QString entryLine(const QString& name, const QString& value) {
+    return oneLine(name) + QLatin1Char('=') + oneLine(value);
+}
+
 } // namespace
 
 TMyIniFile::TMyIniFile(QString fileName) : m_fileName(std::move(fileName)) {
@@ -86,10 +101,11 @@ TMyIniFile::Section* TMyIniFile::findSection(const QString& name) {
 }
 
 TMyIniFile::Section& TMyIniFile::sectionForWrite(const QString& name) {
-    if (Section* s = findSection(name))
+    const QString clean = oneLine(name);
+    if (Section* s = findSection(clean))
         return *s;
-    m_sections.push_back(Section{name, {}});
-    m_index.insert(foldKey(name), static_cast<qsizetype>(m_sections.size() - 1));
+    m_sections.push_back(Section{clean, {}});
+    m_index.insert(foldKey(clean), static_cast<qsizetype>(m_sections.size() - 1));
     return m_sections.back();
 }
 
@@ -148,8 +164,8 @@ bool TMyIniFile::ValueExists(const QString& section, const QString& name) const 
 
 void TMyIniFile::WriteString(const QString& section, const QString& name, const QString& value) {
     Section& s = sectionForWrite(section);
-    const QString line = name + QLatin1Char('=') + value;
-    const qsizetype i = findLine(s.lines, name);
+    const QString line = entryLine(name, value);
+    const qsizetype i = findLine(s.lines, oneLine(name));
     if (i >= 0)
         s.lines[i] = line;
     else
@@ -161,8 +177,8 @@ void TMyIniFile::WriteValues(const QString& section,
                              const QList<QPair<QString, QString>>& entries) {
     Section& s = sectionForWrite(section);
     for (const auto& [name, value] : entries) {
-        const QString line = name + QLatin1Char('=') + value;
-        const qsizetype i = findLine(s.lines, name);
+        const QString line = entryLine(name, value);
+        const qsizetype i = findLine(s.lines, oneLine(name));
         if (i >= 0)
             s.lines[i] = line;
         else
@@ -240,10 +256,17 @@ void TMyIniFile::UpdateFile() {
     // Written beside the old file and renamed over it after a flush, so a crash or a full disk
     // never leaves half a file behind.
     QSaveFile f(m_fileName);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk or a file-size limit fails the write itself: a buffered
+    // write fails only in the flush inside commit(), which then renames the cut file into place.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw SaveError(m_fileName, f.errorString());
-    if (f.write(bytes) != bytes.size())
-        throw SaveError(m_fileName, f.errorString());
+    // A short write is retried for the rest, whose failure then carries the reason.
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 n = f.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            throw SaveError(m_fileName, f.errorString());
+        done += n;
+    }
     if (!f.commit())
         throw SaveError(m_fileName, f.errorString());
 }

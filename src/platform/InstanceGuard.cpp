@@ -1,7 +1,8 @@
 #include "platform/InstanceGuard.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -22,10 +23,11 @@ QString InstanceGuard::LockPath(const QString& runtimeDir) {
 }
 
 QString InstanceGuard::RuntimeDir() {
-    const QString xdg = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!xdg.isEmpty() && QFileInfo(xdg).isDir())
-        return xdg;
-    return QDir::tempPath();
+    // Qt's own rules, not a check of our own: Qt creates a missing $XDG_RUNTIME_DIR when the
+    // application starts, so a folder that was missing for the first copy exists for the second,
+    // and the two would lock different files.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
 
 bool InstanceGuard::Acquire() {

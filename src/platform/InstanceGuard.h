@@ -20,7 +20,8 @@ public:
 
     // The lock file's path for a runtime folder (exposed for tests).
     static QString LockPath(const QString& runtimeDir);
-    // The folder used: $XDG_RUNTIME_DIR when it exists, else the temporary folder.
+    // The folder used: the runtime folder as Qt finds or creates it ($XDG_RUNTIME_DIR), else the
+    // temporary folder.
     static QString RuntimeDir();
 
 private:

@@ -35,6 +35,8 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtimeDir.path());
+        for (const auto& [name, value] : m_env)
+            env.insert(name, value);
         p->setProcessEnvironment(env);
         p->setWorkingDirectory(m_workDir.path());
         p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -79,6 +81,7 @@ protected:
     QTemporaryDir m_programDir, m_runtimeDir, m_workDir;
     QString m_exe;
     std::vector<QProcess*> m_started;
+    std::vector<std::pair<QString, QString>> m_env; // overrides for the next starts
 };
 
 const QByteArray kFirstStartFile = "[ZorvikSettings]\r\nFirstStart=0\r\n\r\n";
@@ -112,6 +115,23 @@ TEST_F(StartupTest, KilledFirstCopyNeverBlocksTheNextStart) {
     ASSERT_TRUE(first->waitForFinished(5000));
     QProcess* next = Start();
     EXPECT_FALSE(next->waitForFinished(1500)); // still running: it took the lock
+    EXPECT_EQ(next->state(), QProcess::Running);
+}
+
+TEST_F(StartupTest, MissingRuntimeFolderStillLetsOneCopyRun) {
+    // The lock then lives in the temporary folder, here one of the test's own.
+    m_env = {{QStringLiteral("XDG_RUNTIME_DIR"), m_runtimeDir.filePath(QStringLiteral("gone"))},
+             {QStringLiteral("TMPDIR"), m_runtimeDir.path()}};
+    QProcess* first = Start();
+    ASSERT_TRUE(WaitFor([&] { return !Read(QStringLiteral("settings.ini")).isEmpty(); }));
+    QProcess* second = Start();
+    ASSERT_TRUE(second->waitForFinished(10000));
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(first->state(), QProcess::Running);
+    first->kill();
+    ASSERT_TRUE(first->waitForFinished(5000));
+    QProcess* next = Start();
+    EXPECT_FALSE(next->waitForFinished(1500));
     EXPECT_EQ(next->state(), QProcess::Running);
 }
 
