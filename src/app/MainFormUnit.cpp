@@ -289,17 +289,19 @@ void TMainForm::LoadHistory() {
     ui->Chart->Clear();
     QList<QTreeWidgetItem*> rows;
     const std::vector<THistoryEntry> entries = ReadHistory(ResultIni(), ResultIds);
+    const std::vector<THistoryTexts> texts = HistoryTexts(entries);
     rows.reserve(static_cast<qsizetype>(entries.size()));
-    for (const THistoryEntry& e : entries) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const THistoryEntry& e = entries[i];
         auto* row = new HistoryItem;
-        row->setText(0, HistoryDateText(e.date));
-        row->setText(1, HistoryResultText(e.result));
+        row->setText(0, texts[i].date);
+        row->setText(1, texts[i].result);
         row->setData(0, SectionRole, e.section);
         row->setData(0, DateRole, e.date);
         row->setData(0, ResultRole, e.result);
         row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         rows.append(row);
-        ui->Chart->AddBar(e.result, HistoryChartLabel(e.date));
+        ui->Chart->AddBar(e.result, texts[i].label);
     }
     tree->addTopLevelItems(rows);
     tree->sortItems(0, Qt::AscendingOrder);

@@ -27,6 +27,27 @@ QString foldKey(const QString& s) {
     return s.toCaseFolded();
 }
 
+// The folded name for a lookup, in a buffer kept between calls: every read looks a section up,
+// and section names are nearly always ASCII, which folds without a fresh string each time.
+const QString& foldForLookup(const QString& s) {
+    thread_local QString buffer;
+    const qsizetype n = s.size();
+    const QChar* src = s.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (src[i].unicode() >= 0x80) {
+            buffer = s.toCaseFolded();
+            return buffer;
+        }
+    }
+    buffer.resize(n);
+    QChar* dst = buffer.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = src[i].unicode();
+        dst[i] = QChar(c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c);
+    }
+    return buffer;
+}
+
 bool sameName(QStringView a, QStringView b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -262,12 +283,12 @@ void TMyIniFile::rebuildIndex() {
 }
 
 const TMyIniFile::Section* TMyIniFile::findSection(const QString& name) const {
-    const auto it = m_index.constFind(foldKey(name));
+    const auto it = m_index.constFind(foldForLookup(name));
     return it == m_index.cend() ? nullptr : &m_sections[static_cast<size_t>(*it)];
 }
 
 TMyIniFile::Section* TMyIniFile::findSection(const QString& name) {
-    const auto it = m_index.constFind(foldKey(name));
+    const auto it = m_index.constFind(foldForLookup(name));
     return it == m_index.cend() ? nullptr : &m_sections[static_cast<size_t>(*it)];
 }
 
@@ -280,11 +301,16 @@ TMyIniFile::Section& TMyIniFile::sectionForWrite(const QString& name) {
 }
 
 qsizetype TMyIniFile::findLine(const QStringList& lines, const QString& name) {
-    // The last line of that name wins, as the last duplicate of a hand-edited file should.
+    // The last line of that name wins, as the last duplicate of a hand-edited file should. A
+    // name is the text before a line's first "=", so a line can only match when its "=" stands
+    // right after as many characters as the name has, and a name holding "=" never matches.
+    if (name.contains(QLatin1Char('=')))
+        return -1;
+    const qsizetype n = name.size();
     for (qsizetype i = lines.size() - 1; i >= 0; --i) {
         const QString& line = lines[i];
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq >= 0 && sameName(QStringView(line).left(eq), name))
+        if (line.size() > n && line[n] == QLatin1Char('=') &&
+            sameName(QStringView(line).left(n), name))
             return i;
     }
     return -1;
