@@ -58,53 +58,28 @@ QString LongTimeFormat() {
     return fmt.trimmed();
 }
 
-namespace {
-
-// The locale and its formats, asked for once per list rather than once per row.
-struct DateFormats {
-    QLocale locale;
-    QString timeFormat = LongTimeFormat();
-};
-
-// The date-only parts of a row: the short date and the weekday name.
-struct DayTexts {
-    QString shortDate;
-    QString weekday;
-};
-
-DayTexts dayTexts(const DateFormats& f, QDate date) {
-    return {f.locale.toString(date, QLocale::ShortFormat),
-            f.locale.toString(date, QStringLiteral("dddd"))};
-}
-
-QString dateCell(const DateFormats& f, const QDateTime& dt, const DayTexts& day) {
-    QString text = day.shortDate;
-    if (dt.time() != QTime(0, 0))
-        text += QLatin1Char(' ') + f.locale.toString(dt.time(), f.timeFormat);
-    return Format(ResStr::HistoryDateCell, {text, day.weekday});
-}
-
-} // namespace
-
 QString HistoryDateText(TDateTime date) {
-    const DateFormats f;
     const QDateTime dt = QDateTimeFromDateTime(date);
-    return dateCell(f, dt, dayTexts(f, dt.date()));
+    const QLocale locale;
+    QString text = locale.toString(dt.date(), QLocale::ShortFormat);
+    if (dt.time() != QTime(0, 0))
+        text += QLatin1Char(' ') + locale.toString(dt.time(), LongTimeFormat());
+    return Format(ResStr::HistoryDateCell,
+                  {text, locale.toString(dt.date(), QStringLiteral("dddd"))});
 }
 
-std::vector<THistoryTexts> HistoryTexts(const std::vector<THistoryEntry>& entries) {
-    const DateFormats f;
-    // Exams come a few a day, so most rows find their day's texts already made.
-    QHash<qint64, DayTexts> days;
-    std::vector<THistoryTexts> out;
-    out.reserve(entries.size());
+QStringList HistoryChartLabels(const std::vector<THistoryEntry>& entries) {
+    const QLocale locale;
+    // Exams come a few a day, so most bars find their day's label already made.
+    QHash<qint64, QString> days;
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(entries.size()));
     for (const THistoryEntry& e : entries) {
-        const QDateTime dt = QDateTimeFromDateTime(e.date);
-        const QDate date = dt.date();
+        const QDate date = QDateTimeFromDateTime(e.date).date();
         auto it = days.constFind(date.toJulianDay());
         if (it == days.cend())
-            it = days.insert(date.toJulianDay(), dayTexts(f, date));
-        out.push_back({dateCell(f, dt, *it), HistoryResultText(e.result), it->shortDate});
+            it = days.insert(date.toJulianDay(), locale.toString(date, QLocale::ShortFormat));
+        out.append(*it);
     }
     return out;
 }

@@ -35,16 +35,8 @@ QString HistoryResultText(double result);
 // A bar's label: the date in the user's short date format.
 QString HistoryChartLabel(TDateTime date);
 
-// The three texts of a history row: the list's two cells and the bar's label.
-struct THistoryTexts {
-    QString date;
-    QString result;
-    QString label;
-};
-
-// The texts of every entry, as HistoryDateText, HistoryResultText and HistoryChartLabel give them,
-// made in one pass that asks the locale for its formats and each day's texts only once.
-std::vector<THistoryTexts> HistoryTexts(const std::vector<THistoryEntry>& entries);
+// HistoryChartLabel of every entry, in order, asking the locale for each day's text only once.
+QStringList HistoryChartLabels(const std::vector<THistoryEntry>& entries);
 
 // The user's long time format without the time zone ("HH:mm:ss" for Russian).
 QString LongTimeFormat();
