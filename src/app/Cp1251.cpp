@@ -20,28 +20,86 @@ constexpr std::array<char16_t, 128> kHigh = {
     0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F};
 
+// Every byte's character, for a decode without branches.
+constexpr std::array<char16_t, 256> makeForward() {
+    std::array<char16_t, 256> t{};
+    for (int i = 0; i < 128; ++i)
+        t[static_cast<size_t>(i)] = static_cast<char16_t>(i);
+    for (int i = 0; i < 128; ++i)
+        t[static_cast<size_t>(i) + 128] = kHigh[static_cast<size_t>(i)];
+    return t;
+}
+
+constexpr std::array<char16_t, 256> kForward = makeForward();
+
+// Reverse tables for the three Unicode pages the upper half comes from, built from kHigh so that
+// the two directions cannot disagree; 0 means no byte (no upper-half byte is 0).
+struct ReverseTables {
+    std::array<unsigned char, 128> latin{}; // U+0080..U+00FF
+    std::array<unsigned char, 256> cyril{}; // U+0400..U+04FF
+    std::array<unsigned char, 512> punct{}; // U+2000..U+21FF
+};
+
+constexpr ReverseTables makeReverse() {
+    ReverseTables t;
+    for (int i = 0; i < 128; ++i) {
+        const char16_t c = kHigh[static_cast<size_t>(i)];
+        const auto b = static_cast<unsigned char>(0x80 + i);
+        if (c >= 0x80 && c < 0x100)
+            t.latin[c - 0x80] = b;
+        else if (c >= 0x400 && c < 0x500)
+            t.cyril[c - 0x400] = b;
+        else if (c >= 0x2000 && c < 0x2200)
+            t.punct[c - 0x2000] = b;
+    }
+    return t;
+}
+
+constexpr ReverseTables kReverse = makeReverse();
+
 // Returns the byte for a character, or -1.
-int byteOf(char16_t c) {
+inline int byteOf(char16_t c) {
     if (c < 0x80)
         return c;
-    if (c >= 0x0410 && c <= 0x044F)
-        return c - 0x0410 + 0xC0;
-    for (int i = 0; i < 64; ++i) // the irregular upper half is small
-        if (kHigh[static_cast<size_t>(i)] == c)
-            return 0x80 + i;
-    return -1;
+    unsigned char b = 0;
+    if (c < 0x100)
+        b = kReverse.latin[c - 0x80];
+    else if (c >= 0x400 && c < 0x500)
+        b = kReverse.cyril[c - 0x400];
+    else if (c >= 0x2000 && c < 0x2200)
+        b = kReverse.punct[c - 0x2000];
+    return b ? b : -1;
 }
 
 } // namespace
 
+void decodeInto(const char* src, qsizetype n, QChar* dst) {
+    const auto* in = reinterpret_cast<const unsigned char*>(src);
+    for (qsizetype i = 0; i < n; ++i)
+        dst[i] = QChar(kForward[in[i]]);
+}
+
 QString decode(const QByteArray& bytes) {
     QString out(bytes.size(), Qt::Uninitialized);
-    QChar* dst = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        dst[i] = QChar(b < 0x80 ? static_cast<char16_t>(b) : kHigh[b - 0x80]);
-    }
+    decodeInto(bytes.constData(), bytes.size(), out.data());
     return out;
+}
+
+bool appendEncoded(QStringView text, QByteArray& out, QChar* bad) {
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* dst = out.data() + start;
+    const QChar* src = text.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = byteOf(src[i].unicode());
+        if (b < 0) {
+            if (bad)
+                *bad = src[i];
+            return false;
+        }
+        dst[i] = static_cast<char>(b);
+    }
+    return true;
 }
 
 bool encode(const QString& text, QByteArray* out, QChar* bad) {

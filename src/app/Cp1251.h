@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 // Every file the program reads or writes is single-byte Cyrillic (code page 1251). Text is QString
 // in memory and crosses into bytes only here.
@@ -14,6 +15,13 @@ QString decode(const QByteArray& bytes);
 // Encodes text. A character the code page cannot hold makes the call fail: it returns false and
 // puts the first such character into *bad (when given); the output then holds '?' in its place.
 bool encode(const QString& text, QByteArray* out, QChar* bad = nullptr);
+
+// Decodes n bytes into the n characters at dst.
+void decodeInto(const char* src, qsizetype n, QChar* dst);
+
+// Appends the bytes of text to out. False at the first character the code page cannot hold, which
+// goes into *bad (when given); out then holds a partial encoding the caller should drop.
+bool appendEncoded(QStringView text, QByteArray& out, QChar* bad = nullptr);
 
 // True when every character of the text has a byte in the code page.
 bool canEncode(const QString& text, QChar* bad = nullptr);

@@ -30,6 +30,7 @@
 #include <QStyle>
 #include <QUrl>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -45,6 +46,23 @@ public:
         const int role = col == 1 ? ResultRole : DateRole;
         return data(0, role).toDouble() < other.data(0, role).toDouble();
     }
+
+    // The two cell texts are made when first asked for, from the date and the result the row
+    // holds: a long history only ever shows a screenful of its rows.
+    QVariant data(int column, int role) const override {
+        if ((role == Qt::DisplayRole || role == Qt::EditRole) && (column == 0 || column == 1)) {
+            QString& text = m_texts[static_cast<size_t>(column)];
+            if (text.isNull())
+                text = column == 0
+                           ? HistoryDateText(QTreeWidgetItem::data(0, DateRole).toDouble())
+                           : HistoryResultText(QTreeWidgetItem::data(0, ResultRole).toDouble());
+            return text;
+        }
+        return QTreeWidgetItem::data(column, role);
+    }
+
+private:
+    mutable std::array<QString, 2> m_texts;
 };
 
 // Font sizes from a hand-edited file are kept to what a screen can show.
@@ -331,17 +349,17 @@ void TMainForm::LoadHistory() {
     ui->Chart->Clear();
     QList<QTreeWidgetItem*> rows;
     const std::vector<THistoryEntry> entries = ReadHistory(ResultIni(), ResultIds);
+    const QStringList labels = HistoryChartLabels(entries);
     rows.reserve(static_cast<qsizetype>(entries.size()));
-    for (const THistoryEntry& e : entries) {
-        auto* row = new HistoryItem;
-        row->setText(0, HistoryDateText(e.date));
-        row->setText(1, HistoryResultText(e.result));
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const THistoryEntry& e = entries[i];
+        auto* row = new HistoryItem; // its cell texts come from the date and the result
         row->setData(0, SectionRole, e.section);
         row->setData(0, DateRole, e.date);
         row->setData(0, ResultRole, e.result);
         row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         rows.append(row);
-        ui->Chart->AddBar(e.result, HistoryChartLabel(e.date));
+        ui->Chart->AddBar(e.result, labels[static_cast<qsizetype>(i)]);
     }
     tree->addTopLevelItems(rows);
     tree->sortItems(0, Qt::AscendingOrder);

@@ -7,6 +7,12 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QSet>
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <sys/uio.h>
+#include <vector>
 
 SaveError::SaveError(QString path, QString reason)
     : std::runtime_error("save failed"), m_path(std::move(path)), m_reason(std::move(reason)) {}
@@ -19,6 +25,27 @@ namespace {
 
 QString foldKey(const QString& s) {
     return s.toCaseFolded();
+}
+
+// The folded name for a lookup, in a buffer kept between calls: every read looks a section up,
+// and section names are nearly always ASCII, which folds without a fresh string each time.
+const QString& foldForLookup(const QString& s) {
+    thread_local QString buffer;
+    const qsizetype n = s.size();
+    const QChar* src = s.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (src[i].unicode() >= 0x80) {
+            buffer = s.toCaseFolded();
+            return buffer;
+        }
+    }
+    buffer.resize(n);
+    QChar* dst = buffer.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = src[i].unicode();
+        dst[i] = QChar(c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c);
+    }
+    return buffer;
 }
 
 bool sameName(QStringView a, QStringView b) {
@@ -42,44 +69,232 @@ QString entryLine(const QString& name, const QString& value) {
 
 } // namespace
 
+namespace {
+
+// The loading rules over code units of either kind: QChar text or code page 1251 bytes, which
+// agree on every character the rules look at (controls, blanks, "[", "]", "=", ";", CR, LF). The
+// visitor gets header(b, e) for a section name, entry(kb, ke, vb, ve) for a trimmed key and value
+// and plain(b, e) for a line without "=", as offsets into the text; lines before the first header
+// are skipped here.
+// The first unit at or after from that is CR or LF, or n.
+qsizetype lineEnd(const unsigned char* t, qsizetype from, qsizetype n) {
+    const void* lf = std::memchr(t + from, '\n', static_cast<size_t>(n - from));
+    const qsizetype end = lf ? static_cast<const unsigned char*>(lf) - t : n;
+    const void* cr = std::memchr(t + from, '\r', static_cast<size_t>(end - from));
+    return cr ? static_cast<const unsigned char*>(cr) - t : end;
+}
+
+qsizetype lineEnd(const char16_t* t, qsizetype from, qsizetype n) {
+    while (from < n && t[from] != u'\r' && t[from] != u'\n')
+        ++from;
+    return from;
+}
+
+// The first "=" in [from, to), or to.
+qsizetype findEquals(const unsigned char* t, qsizetype from, qsizetype to) {
+    const void* eq = std::memchr(t + from, '=', static_cast<size_t>(to - from));
+    return eq ? static_cast<const unsigned char*>(eq) - t : to;
+}
+
+qsizetype findEquals(const char16_t* t, qsizetype from, qsizetype to) {
+    while (from < to && t[from] != u'=')
+        ++from;
+    return from;
+}
+
+// The loading rules over code units of either kind: QChar text or code page 1251 bytes, which
+// agree on every character the rules look at (controls, blanks, "[", "]", "=", ";", CR, LF). The
+// visitor gets header(b, e, lineStart, exact) for a section name, entry(kb, ke, vb, ve, exact)
+// for a trimmed key and value, plain(b, e, exact) for a line without "=", and skipped(blank)
+// for a line that keeps nothing, as offsets into the text; lines before the first header are
+// skipped here. "exact" says the line stood in the file as the save writes it (nothing trimmed,
+// CR LF after it); "blank" says the same of an empty line.
+template <typename Unit, typename Visitor> void parseIni(const Unit* t, qsizetype n, Visitor& v) {
+    const auto code = [t](qsizetype i) { return static_cast<unsigned>(t[i]); };
+    bool inSection = false;
+    qsizetype pos = 0;
+    while (pos < n) {
+        const qsizetype start = pos;
+        const qsizetype end = lineEnd(t, pos, n);
+        qsizetype b = pos;
+        qsizetype e = end;
+        // A lone CR or LF ends a line as CR LF does.
+        pos = end;
+        if (pos < n && code(pos) == '\r')
+            ++pos;
+        if (pos < n && code(pos) == '\n')
+            ++pos;
+        const bool crlf = pos - end == 2;
+        while (b < e && code(b) < 33)
+            ++b;
+        while (e > b && code(e - 1) < 33)
+            --e;
+        const bool exact = crlf && b == start && e == end;
+        if (b == e || code(b) == ';') {
+            if (inSection)
+                v.skipped(crlf && start == end);
+            continue;
+        }
+        if (code(b) == '[' && code(e - 1) == ']' && e - b >= 2) {
+            qsizetype nb = b + 1;
+            qsizetype ne = e - 1;
+            while (nb < ne && code(nb) < 33)
+                ++nb;
+            while (ne > nb && code(ne - 1) < 33)
+                --ne;
+            v.header(nb, ne, start, exact && nb == b + 1 && ne == e - 1);
+            inSection = true;
+            continue;
+        }
+        if (!inSection)
+            continue; // lines before the first section header are ignored
+        const qsizetype eq = findEquals(t, b, e);
+        if (eq == e) {
+            v.plain(b, e, exact);
+            continue;
+        }
+        qsizetype ke = eq;
+        while (ke > b && code(ke - 1) < 33)
+            --ke;
+        qsizetype vb = eq + 1;
+        while (vb < e && code(vb) < 33)
+            ++vb;
+        v.entry(b, ke, vb, e, exact && ke == eq && vb == eq + 1);
+    }
+}
+
+// Writes every part to fd, going on after short writes and interruptions; false with errno set on
+// failure.
+bool writeGathered(int fd, std::vector<iovec>& parts) {
+    size_t next = 0;
+    while (next < parts.size()) {
+        if (parts[next].iov_len == 0) {
+            ++next;
+            continue;
+        }
+        const int count = static_cast<int>(std::min<size_t>(parts.size() - next, IOV_MAX));
+        const ssize_t written = ::writev(fd, parts.data() + next, count);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (written == 0) { // no progress on a file with bytes left: never loop on it
+            errno = EIO;
+            return false;
+        }
+        auto left = static_cast<size_t>(written);
+        while (next < parts.size() && left >= parts[next].iov_len)
+            left -= parts[next++].iov_len;
+        if (next < parts.size() && left > 0) {
+            parts[next].iov_base = static_cast<char*>(parts[next].iov_base) + left;
+            parts[next].iov_len -= left;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 TMyIniFile::TMyIniFile(QString fileName) : m_fileName(std::move(fileName)) {
     QFile f(m_fileName);
     if (f.open(QIODevice::ReadOnly))
-        SetText(cp1251::decode(f.readAll()));
+        SetBytes(f.readAll());
+}
+
+void TMyIniFile::SetBytes(const QByteArray& bytes) {
+    m_sections.clear();
+    m_loaded = bytes;
+    const char* t = m_loaded.constData();
+    // Each kept line is decoded once, into its final string. A section that stands in the file
+    // exactly as the save writes it (every file this program wrote) keeps its saved bytes as a
+    // view of the loaded file, so loading copies nothing twice and the next save re-encodes
+    // nothing; any other section is encoded from its lines now.
+    struct Visitor {
+        TMyIniFile& ini;
+        const char* t;
+        qsizetype n;
+        Section* current = nullptr;
+        qsizetype start = 0;
+        bool exact = false;
+        bool blankSeen = false;
+        qsizetype linesHint = 0;
+
+        void finish(qsizetype end) {
+            if (!current)
+                return;
+            if (exact && blankSeen)
+                current->encoded = QByteArray::fromRawData(t + start, end - start);
+            else
+                encodeSection(*current, nullptr);
+            linesHint = current->lines.size();
+        }
+        void header(qsizetype b, qsizetype e, qsizetype lineStart, bool exactLine) {
+            finish(lineStart);
+            QString name(e - b, Qt::Uninitialized);
+            cp1251::decodeInto(t + b, e - b, name.data());
+            ini.m_sections.push_back(Section{std::move(name), {}, {}});
+            current = &ini.m_sections.back();
+            // Sections of one file are much alike: the last one's size saves regrowing.
+            current->lines.reserve(linesHint);
+            start = lineStart;
+            exact = exactLine;
+            blankSeen = false;
+        }
+        void line(bool exactLine) {
+            // After the one empty line that ends a saved section nothing may follow but the next
+            // header.
+            exact = exact && exactLine && !blankSeen;
+        }
+        void skipped(bool blank) {
+            exact = exact && blank && !blankSeen;
+            blankSeen = true;
+        }
+        void plain(qsizetype b, qsizetype e, bool exactLine) {
+            line(exactLine);
+            QString text(e - b, Qt::Uninitialized);
+            cp1251::decodeInto(t + b, e - b, text.data());
+            current->lines.append(std::move(text));
+        }
+        void entry(qsizetype kb, qsizetype ke, qsizetype vb, qsizetype ve, bool exactLine) {
+            line(exactLine);
+            QString text(ke - kb + 1 + ve - vb, Qt::Uninitialized);
+            QChar* d = text.data();
+            cp1251::decodeInto(t + kb, ke - kb, d);
+            d[ke - kb] = QLatin1Char('=');
+            cp1251::decodeInto(t + vb, ve - vb, d + (ke - kb) + 1);
+            current->lines.append(std::move(text));
+        }
+    } visitor{*this, t, m_loaded.size()};
+    parseIni(reinterpret_cast<const unsigned char*>(t), m_loaded.size(), visitor);
+    visitor.finish(m_loaded.size());
+    rebuildIndex();
 }
 
 void TMyIniFile::SetText(const QString& text) {
     m_sections.clear();
-    Section* current = nullptr;
-    qsizetype pos = 0;
-    const qsizetype n = text.size();
-    while (pos < n) {
-        qsizetype end = pos;
-        while (end < n && text[end] != QLatin1Char('\r') && text[end] != QLatin1Char('\n'))
-            ++end;
-        const QString line = TrimControl(text.mid(pos, end - pos));
-        // A lone CR or LF ends a line as CR LF does.
-        pos = end;
-        if (pos < n && text[pos] == QLatin1Char('\r'))
-            ++pos;
-        if (pos < n && text[pos] == QLatin1Char('\n'))
-            ++pos;
-        if (line.isEmpty() || line[0] == QLatin1Char(';'))
-            continue;
-        if (line[0] == QLatin1Char('[') && line.endsWith(QLatin1Char(']'))) {
-            m_sections.push_back(Section{TrimControl(line.mid(1, line.size() - 2)), {}});
-            current = &m_sections.back();
-            continue;
+    m_loaded.clear();
+    const QChar* t = text.constData();
+    struct Visitor {
+        TMyIniFile& ini;
+        const QChar* t;
+        Section* current = nullptr;
+        void header(qsizetype b, qsizetype e, qsizetype, bool) {
+            ini.m_sections.push_back(Section{QString(t + b, e - b), {}, {}});
+            current = &ini.m_sections.back();
         }
-        if (!current)
-            continue; // lines before the first section header are ignored
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq < 0)
-            current->lines.append(line);
-        else
-            current->lines.append(TrimControl(line.left(eq)) + QLatin1Char('=') +
-                                  TrimControl(line.mid(eq + 1)));
-    }
+        void skipped(bool) {}
+        void plain(qsizetype b, qsizetype e, bool) { current->lines.append(QString(t + b, e - b)); }
+        void entry(qsizetype kb, qsizetype ke, qsizetype vb, qsizetype ve, bool) {
+            QString line(ke - kb + 1 + ve - vb, Qt::Uninitialized);
+            QChar* d = line.data();
+            std::copy(t + kb, t + ke, d);
+            d[ke - kb] = QLatin1Char('=');
+            std::copy(t + vb, t + ve, d + (ke - kb) + 1);
+            current->lines.append(std::move(line));
+        }
+    } visitor{*this, t};
+    parseIni(reinterpret_cast<const char16_t*>(t), text.size(), visitor);
     rebuildIndex();
 }
 
@@ -91,12 +306,12 @@ void TMyIniFile::rebuildIndex() {
 }
 
 const TMyIniFile::Section* TMyIniFile::findSection(const QString& name) const {
-    const auto it = m_index.constFind(foldKey(name));
+    const auto it = m_index.constFind(foldForLookup(name));
     return it == m_index.cend() ? nullptr : &m_sections[static_cast<size_t>(*it)];
 }
 
 TMyIniFile::Section* TMyIniFile::findSection(const QString& name) {
-    const auto it = m_index.constFind(foldKey(name));
+    const auto it = m_index.constFind(foldForLookup(name));
     return it == m_index.cend() ? nullptr : &m_sections[static_cast<size_t>(*it)];
 }
 
@@ -104,17 +319,22 @@ TMyIniFile::Section& TMyIniFile::sectionForWrite(const QString& name) {
     const QString clean = oneLine(name);
     if (Section* s = findSection(clean))
         return *s;
-    m_sections.push_back(Section{clean, {}});
+    m_sections.push_back(Section{clean, {}, {}});
     m_index.insert(foldKey(clean), static_cast<qsizetype>(m_sections.size() - 1));
     return m_sections.back();
 }
 
 qsizetype TMyIniFile::findLine(const QStringList& lines, const QString& name) {
-    // The last line of that name wins, as the last duplicate of a hand-edited file should.
+    // The last line of that name wins, as the last duplicate of a hand-edited file should. A
+    // name is the text before a line's first "=", so a line can only match when its "=" stands
+    // right after as many characters as the name has, and a name holding "=" never matches.
+    if (name.contains(QLatin1Char('=')))
+        return -1;
+    const qsizetype n = name.size();
     for (qsizetype i = lines.size() - 1; i >= 0; --i) {
         const QString& line = lines[i];
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq >= 0 && sameName(QStringView(line).left(eq), name))
+        if (line.size() > n && line[n] == QLatin1Char('=') &&
+            sameName(QStringView(line).left(n), name))
             return i;
     }
     return -1;
@@ -170,6 +390,7 @@ void TMyIniFile::WriteString(const QString& section, const QString& name, const 
         s.lines[i] = line;
     else
         s.lines.append(line);
+    s.encoded.clear();
     UpdateFile();
 }
 
@@ -184,6 +405,7 @@ void TMyIniFile::WriteValues(const QString& section,
         else
             s.lines.append(line);
     }
+    s.encoded.clear();
     UpdateFile();
 }
 
@@ -218,8 +440,10 @@ void TMyIniFile::EraseSection(const QString& section) {
 void TMyIniFile::DeleteKey(const QString& section, const QString& name) {
     if (Section* s = findSection(section)) {
         const qsizetype i = findLine(s->lines, name);
-        if (i >= 0)
+        if (i >= 0) {
             s->lines.removeAt(i);
+            s->encoded.clear();
+        }
     }
     UpdateFile();
 }
@@ -248,24 +472,60 @@ QString TMyIniFile::ToText() const {
     return out;
 }
 
-void TMyIniFile::UpdateFile() {
+bool TMyIniFile::encodeSection(Section& s, QChar* bad) {
+    qsizetype size = s.name.size() + 6;
+    for (const QString& l : s.lines)
+        size += l.size() + 2;
     QByteArray bytes;
-    QChar bad;
-    if (!cp1251::encode(ToText(), &bytes, &bad))
-        throw SaveError(m_fileName, ResStr::CharNotInCodePage.arg(bad));
+    bytes.reserve(size);
+    bytes.append('[');
+    bool ok = cp1251::appendEncoded(s.name, bytes, bad);
+    bytes.append("]\r\n", 3);
+    for (qsizetype i = 0; ok && i < s.lines.size(); ++i) {
+        ok = cp1251::appendEncoded(s.lines[i], bytes, bad);
+        bytes.append("\r\n", 2);
+    }
+    if (!ok)
+        return false;
+    bytes.append("\r\n", 2);
+    s.encoded = std::move(bytes);
+    return true;
+}
+
+void TMyIniFile::encodeStale() {
+    for (Section& s : m_sections) {
+        QChar bad;
+        // Only a changed section can hold such a character, so the first one found is the
+        // first in the file.
+        if (s.encoded.isEmpty() && !encodeSection(s, &bad))
+            throw SaveError(m_fileName, ResStr::CharNotInCodePage.arg(bad));
+    }
+}
+
+void TMyIniFile::UpdateFile() {
+    encodeStale();
     // Written beside the old file and renamed over it after a flush, so a crash or a full disk
     // never leaves half a file behind.
     QSaveFile f(m_fileName);
-    // Unbuffered, so that a full disk or a file-size limit fails the write itself: a buffered
-    // write fails only in the flush inside commit(), which then renames the cut file into place.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!f.open(QIODevice::WriteOnly))
         throw SaveError(m_fileName, f.errorString());
-    // A short write is retried for the rest, whose failure then carries the reason.
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 n = f.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0)
-            throw SaveError(m_fileName, f.errorString());
-        done += n;
+    // The sections go out as they are held, gathered by the kernel: copying them into one buffer
+    // first costs as much again as the write. Unchanged sections are neighbours in the loaded
+    // file, so they go as one run, and a change writes a handful of pieces, not one per section.
+    std::vector<iovec> parts;
+    for (const Section& s : m_sections) {
+        char* data = const_cast<char*>(s.encoded.constData());
+        const auto size = static_cast<size_t>(s.encoded.size());
+        if (!parts.empty() &&
+            static_cast<char*>(parts.back().iov_base) + parts.back().iov_len == data)
+            parts.back().iov_len += size;
+        else
+            parts.push_back({data, size});
+    }
+    if (!writeGathered(f.handle(), parts)) {
+        const QString reason = qt_error_string(errno);
+        f.cancelWriting();
+        throw SaveError(m_fileName, reason);
     }
     if (!f.commit())
         throw SaveError(m_fileName, f.errorString());

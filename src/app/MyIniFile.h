@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -64,7 +65,19 @@ private:
     struct Section {
         QString name;
         QStringList lines;
+        // The section as saved ("[name]", its lines, the empty line), in code page 1251; empty
+        // when it must be encoded again. A change then re-encodes only its own section, so a
+        // save costs little more than writing the bytes.
+        QByteArray encoded;
     };
+    // Loads file bytes straight into sections and their saved bytes, without a whole-file text.
+    void SetBytes(const QByteArray& bytes);
+    // Sets the section's saved bytes from its name and lines; false (bytes untouched) when a
+    // character has no byte, which goes into *bad.
+    static bool encodeSection(Section& s, QChar* bad);
+    // Encodes every section whose bytes are stale; throws SaveError naming the first character
+    // that has no byte.
+    void encodeStale();
     const Section* findSection(const QString& name) const;
     Section* findSection(const QString& name);
     Section& sectionForWrite(const QString& name);
@@ -72,6 +85,8 @@ private:
     void rebuildIndex();
 
     QString m_fileName;
+    // The file as loaded: sections that were saved exactly so keep their bytes as views into it.
+    QByteArray m_loaded;
     std::vector<Section> m_sections;
     // Case-folded name -> index of the last section of that name.
     QHash<QString, qsizetype> m_index;

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
+#include <QTimer>
 
 namespace {
 // The executable's folder without the application object, so that a second copy can leave before
@@ -20,6 +21,17 @@ QString executableDir(const char* argv0) {
         return QFileInfo(self.canonicalFilePath()).absolutePath();
     return QFileInfo(QString::fromLocal8Bit(argv0)).absolutePath();
 }
+
+// For the start-up benchmark (bench/, ZORVIK_EXIT_AFTER_SHOW=1): leaves as soon as the main window
+// has painted, so that a start can be timed from the process start to its exit.
+class ExitAfterFirstPaint : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return QObject::eventFilter(watched, event);
+    }
+};
 } // namespace
 
 int main(int argc, char** argv) {
@@ -37,6 +49,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QString());
     QApplication::setWindowIcon(QIcon(programDir + QStringLiteral("/zorvik.png")));
     app.InstallRussianTranslations();
+
+    ExitAfterFirstPaint exitAfterShow;
+    if (qEnvironmentVariableIsSet("ZORVIK_EXIT_AFTER_SHOW"))
+        app.installEventFilter(&exitAfterShow);
 
     int rc = 0;
     {

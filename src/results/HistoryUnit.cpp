@@ -3,6 +3,7 @@
 #include "app/NameValue.h"
 #include "app/ResStrUnit.h"
 
+#include <QHash>
 #include <QLocale>
 
 const QStringList kRecordKeys = {QStringLiteral("ValidAnswerList"),
@@ -65,6 +66,22 @@ QString HistoryDateText(TDateTime date) {
         text += QLatin1Char(' ') + locale.toString(dt.time(), LongTimeFormat());
     return Format(ResStr::HistoryDateCell,
                   {text, locale.toString(dt.date(), QStringLiteral("dddd"))});
+}
+
+QStringList HistoryChartLabels(const std::vector<THistoryEntry>& entries) {
+    const QLocale locale;
+    // Exams come a few a day, so most bars find their day's label already made.
+    QHash<qint64, QString> days;
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(entries.size()));
+    for (const THistoryEntry& e : entries) {
+        const QDate date = QDateTimeFromDateTime(e.date).date();
+        auto it = days.constFind(date.toJulianDay());
+        if (it == days.cend())
+            it = days.insert(date.toJulianDay(), locale.toString(date, QLocale::ShortFormat));
+        out.append(*it);
+    }
+    return out;
 }
 
 QString HistoryResultText(double result) {

@@ -45,7 +45,21 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"lone CR and LF end lines", QStringLiteral("[A]\rx=1\ny=2\r"),
                  QStringLiteral("[A]\nx=1\ny=2\n\n[S]\nK=v\n\n")},
         LoadCase{"section name trimmed", QStringLiteral("[  S  ]\nK=1\n"),
-                 QStringLiteral("[S]\nK=v\n\n")}),
+                 QStringLiteral("[S]\nK=v\n\n")},
+        // Sections saved exactly so are written back from their loaded bytes; anything that only
+        // looks saved must still come out in the saving format.
+        LoadCase{"saved sections stay as they are",
+                 QStringLiteral("[A]\nx=1\n\n[B]\nplain\n\n[S]\nK=old\n\n"),
+                 QStringLiteral("[A]\nx=1\n\n[B]\nplain\n\n[S]\nK=v\n\n")},
+        LoadCase{"blanks around names, values and headers",
+                 QStringLiteral("[A]\nx =1\n\n[B]\ny= 2\n\n[C] \nz=3\n\n[D]\n w=4\n \n"),
+                 QStringLiteral("[A]\nx=1\n\n[B]\ny=2\n\n[C]\nz=3\n\n[D]\nw=4\n\n[S]\nK=v\n\n")},
+        LoadCase{"empty or comment lines inside a section",
+                 QStringLiteral("[A]\nx=1\n\ny=2\n\n[B]\nz=3\n;c\n\n[C]\nw=4\n\n\n"),
+                 QStringLiteral("[A]\nx=1\ny=2\n\n[B]\nz=3\n\n[C]\nw=4\n\n[S]\nK=v\n\n")},
+        LoadCase{"line ends other than CR LF",
+                 QStringLiteral("[A]\r\r\nx=1\n\n[B]\ny=2\n\r[C]\nz=3\n\r"),
+                 QStringLiteral("[A]\nx=1\n\n[B]\ny=2\n\n[C]\nz=3\n\n[S]\nK=v\n\n")}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 class IniFileTest : public ZorvikTest {};
