@@ -100,8 +100,11 @@ void THistoryChart::paintEvent(QPaintEvent*) {
         const int y = yOf(b.value);
         const QRect bar = QRect(x, std::min(y, zero), barWidth, std::abs(zero - y));
         p.fillRect(bar, BarColor(i));
-        const int lw = fm.horizontalAdvance(b.label);
         const int cx = x + barWidth / 2;
+        // Most labels of a long history cannot fit; those are never measured.
+        if (cx <= lastLabelEnd + 6)
+            continue;
+        const int lw = fm.horizontalAdvance(b.label);
         if (cx - lw / 2 > lastLabelEnd + 6) {
             p.drawText(QRect(cx - lw / 2 - 2, bottom + 4, lw + 4, fm.height()), Qt::AlignCenter,
                        b.label);

@@ -27,6 +27,7 @@ QFont largeFont(const QFont& base) {
 
 TTestForm::TTestForm(QWidget* owner)
     : QDialog(owner), ui(new Ui::TTestForm), m_step1Timer(new QTimer(this)),
+      m_endTimer(new QTimer(this)),
       m_blinkTimer(new QTimer(this)), m_showNextButTimer(new QTimer(this)) {
     ui->setupUi(this);
     setFixedSize(size());
@@ -47,6 +48,12 @@ TTestForm::TTestForm(QWidget* owner)
     m_blinkTimer->setInterval(1000);
     m_showNextButTimer->setInterval(500);
     connect(m_step1Timer, &QTimer::timeout, this, &TTestForm::Step1TimerTimer);
+    m_endTimer->setTimerType(Qt::PreciseTimer);
+    m_endTimer->setSingleShot(true);
+    connect(m_endTimer, &QTimer::timeout, this, [this] {
+        if (m_step1Timer->isActive())
+            Step1TimerTimer();
+    });
     connect(m_blinkTimer, &QTimer::timeout, this, &TTestForm::BlinkTimerTimer);
     connect(m_showNextButTimer, &QTimer::timeout, this, &TTestForm::ShowNextButTimerTimer);
     m_blinkTimer->start();
@@ -156,6 +163,11 @@ void TTestForm::startPresentation() {
 
 void TTestForm::Step1TimerTimer() {
     applyFrame(m_engine.Tick(AppClock().MonotonicMSecs()));
+    // The 10 ms tick runs in step with the item's start, so on its own it would replace every
+    // item almost a whole tick late. One extra tick aimed at the item's end keeps it exact.
+    const auto left = m_engine.MSecsUntilItemEnds(AppClock().MonotonicMSecs());
+    if (left && *left < m_step1Timer->interval() && m_step1Timer->isActive())
+        m_endTimer->start(static_cast<int>(*left));
 }
 
 void TTestForm::applyFrame(const TestRunEngine::Frame& frame) {

@@ -100,6 +100,8 @@ private:
     std::unique_ptr<Ui::TTestForm> ui;
     TestRunEngine m_engine;
     QTimer* m_step1Timer;
+    // One-shot tick aimed at the end of the item on screen.
+    QTimer* m_endTimer;
     QTimer* m_blinkTimer;
     QTimer* m_showNextButTimer;
     QColor m_normalTextColor = Qt::black;

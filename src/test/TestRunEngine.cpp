@@ -38,6 +38,13 @@ void TestRunEngine::StartPresentation(qint64 nowMs) {
     m_onScreenSince = nowMs;
 }
 
+std::optional<qint64> TestRunEngine::MSecsUntilItemEnds(qint64 nowMs) const {
+    if (m_phase != Phase::Presenting || !m_shownAt || m_config.MeanTimeLimit)
+        return std::nullopt;
+    // An item ends once its elapsed time is greater than its display time: one millisecond after.
+    return std::max<qint64>(0, *m_shownAt + m_config.TimeLimit + 1 - nowMs);
+}
+
 TestRunEngine::Frame TestRunEngine::Tick(qint64 nowMs) {
     Frame frame;
     if (m_phase != Phase::Presenting)

@@ -66,6 +66,9 @@ public:
     void StartPresentation(qint64 nowMs);
     // One presentation tick at the monotonic time nowMs. Outside the presentation it does nothing.
     Frame Tick(qint64 nowMs);
+    // Milliseconds until the item on screen has run out of time (its display time passed), or
+    // empty when no item is timed. Lets the window tick once more right at that moment.
+    std::optional<qint64> MSecsUntilItemEnds(qint64 nowMs) const;
     // The user asked for the next item: the next tick moves on.
     void ShowNext();
     // The item on screen gets a new full display time (after the user chose not to cancel).

@@ -90,6 +90,22 @@ TEST_F(EngineTest, LateTicksDoNotLengthenAnItem) {
     EXPECT_EQ(engine.Tick(5000).kind, Kind::Unchanged) << "a stray tick after the end";
 }
 
+TEST_F(EngineTest, AnExtraTickAimedAtTheItemEndReplacesItThen) {
+    Start(Fixed(Numbers(10), 3, 500));
+    EXPECT_EQ(engine.MSecsUntilItemEnds(490), 11);
+    const qint64 end = 490 + *engine.MSecsUntilItemEnds(490);
+    EXPECT_EQ(TickAt(end - 1).kind, Kind::Unchanged);
+    EXPECT_EQ(TickAt(end).kind, Kind::NewItem);
+    EXPECT_EQ(engine.MSecsUntilItemEnds(end), 501);
+    EXPECT_EQ(engine.MSecsUntilItemEnds(end + 900), 0) << "never negative";
+
+    // Mean mode holds items until asked: nothing to aim at.
+    TestRunEngine::Config mean = Fixed(Numbers(10), 3, 11400);
+    mean.MeanTimeLimit = true;
+    Start(mean);
+    EXPECT_FALSE(engine.MSecsUntilItemEnds(100).has_value());
+}
+
 TEST_F(EngineTest, DrawsWithoutRepetitionUntilThePoolIsUsedUp) {
     struct Row {
         int items;
