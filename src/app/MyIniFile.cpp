@@ -383,15 +383,7 @@ bool TMyIniFile::ValueExists(const QString& section, const QString& name) const 
 }
 
 void TMyIniFile::WriteString(const QString& section, const QString& name, const QString& value) {
-    Section& s = sectionForWrite(section);
-    const QString line = entryLine(name, value);
-    const qsizetype i = findLine(s.lines, oneLine(name));
-    if (i >= 0)
-        s.lines[i] = line;
-    else
-        s.lines.append(line);
-    s.encoded.clear();
-    UpdateFile();
+    WriteValues(section, {{name, value}});
 }
 
 void TMyIniFile::WriteValues(const QString& section,

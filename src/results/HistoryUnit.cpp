@@ -2,21 +2,18 @@
 
 #include "app/NameValue.h"
 #include "app/ResStrUnit.h"
+#include "results/ResultRecordUnit.h"
 
 #include <QHash>
 #include <QLocale>
 
-const QStringList kRecordKeys = {QStringLiteral("ValidAnswerList"),
-                                 QStringLiteral("MyAnswerList"),
-                                 QStringLiteral("TestDt"),
-                                 QStringLiteral("NumsCnt"),
-                                 QStringLiteral("OkAnswer"),
-                                 QStringLiteral("BadAnswer"),
-                                 QStringLiteral("Avg")};
+const QStringList kRecordKeys = {
+    ResultKey::ValidAnswerList, ResultKey::MyAnswerList, ResultKey::TestDt, ResultKey::NumsCnt,
+    ResultKey::OkAnswer,        ResultKey::BadAnswer,    ResultKey::Avg};
 
 namespace {
 const QString kExamDate = QStringLiteral("ExamDate");
-const QString kExamResult = QStringLiteral("ExamResult");
+const QString& kExamResult = ResultKey::ExamResult;
 } // namespace
 
 std::vector<THistoryEntry> ReadHistory(const TMyIniFile& ini, const QStringList& sections) {

@@ -27,8 +27,8 @@ QFont largeFont(const QFont& base) {
 
 TTestForm::TTestForm(QWidget* owner)
     : QDialog(owner), ui(new Ui::TTestForm), m_step1Timer(new QTimer(this)),
-      m_endTimer(new QTimer(this)),
-      m_blinkTimer(new QTimer(this)), m_showNextButTimer(new QTimer(this)) {
+      m_endTimer(new QTimer(this)), m_blinkTimer(new QTimer(this)),
+      m_showNextButTimer(new QTimer(this)) {
     ui->setupUi(this);
     setFixedSize(size());
     ui->PageControl->setCurrentWidget(ui->StartPage);
