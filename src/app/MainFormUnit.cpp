@@ -351,7 +351,14 @@ void TMainForm::LoadHistory() {
     const std::vector<THistoryEntry> entries = ReadHistory(ResultIni(), ResultIds);
     const QStringList labels = HistoryChartLabels(entries);
     rows.reserve(static_cast<qsizetype>(entries.size()));
-    for (size_t i = 0; i < entries.size(); ++i) {
+    // Rows go in oldest first, sorted here once rather than by the list's item comparisons; the
+    // chart keeps the saving order.
+    std::vector<size_t> order(entries.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return entries[a].date < entries[b].date; });
+    for (size_t i : order) {
         const THistoryEntry& e = entries[i];
         auto* row = new HistoryItem; // its cell texts come from the date and the result
         row->setData(0, SectionRole, e.section);
@@ -359,10 +366,11 @@ void TMainForm::LoadHistory() {
         row->setData(0, ResultRole, e.result);
         row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         rows.append(row);
-        ui->Chart->AddBar(e.result, labels[static_cast<qsizetype>(i)]);
     }
+    for (size_t i = 0; i < entries.size(); ++i)
+        ui->Chart->AddBar(entries[i].result, labels[static_cast<qsizetype>(i)]);
     tree->addTopLevelItems(rows);
-    tree->sortItems(0, Qt::AscendingOrder);
+    tree->header()->setSortIndicator(0, Qt::AscendingOrder);
     tree->setUpdatesEnabled(true);
     if (tree->topLevelItemCount() > 0) {
         tree->setCurrentItem(tree->topLevelItem(0));

@@ -92,17 +92,33 @@ void THistoryChart::paintEvent(QPaintEvent*) {
         return;
     const double slot = static_cast<double>(right - left) / n;
     const int barWidth = std::max(1, static_cast<int>(slot * 0.7));
-    // Labels are drawn only where they do not run into the previous one.
+    // Bars are gathered by colour and painted in one call per colour: a long history has thousands.
+    constexpr int kColors = 12;
+    std::array<QVector<QRect>, kColors> rects;
+    for (int i = 0; i < n; ++i) {
+        const int x = left + static_cast<int>(slot * i + (slot - barWidth) / 2);
+        const int y = yOf(m_bars[i].value);
+        rects[static_cast<size_t>(i % kColors)].append(
+            QRect(x, std::min(y, zero), barWidth, std::abs(zero - y)));
+    }
+    p.setPen(Qt::NoPen);
+    for (int c = 0; c < kColors; ++c) {
+        if (rects[static_cast<size_t>(c)].isEmpty())
+            continue;
+        p.setBrush(BarColor(c));
+        p.drawRects(rects[static_cast<size_t>(c)]);
+    }
+    p.setPen(palette().color(QPalette::Text));
+
+    // Labels are drawn only where they do not run into the previous one. Dates all have about the
+    // same width, so one measured label tells which bars cannot carry one without measuring them.
+    const int typicalHalf = fm.horizontalAdvance(m_bars[0].label) / 2;
     int lastLabelEnd = -1000000;
     for (int i = 0; i < n; ++i) {
         const Bar& b = m_bars[i];
         const int x = left + static_cast<int>(slot * i + (slot - barWidth) / 2);
-        const int y = yOf(b.value);
-        const QRect bar = QRect(x, std::min(y, zero), barWidth, std::abs(zero - y));
-        p.fillRect(bar, BarColor(i));
         const int cx = x + barWidth / 2;
-        // Most labels of a long history cannot fit; those are never measured.
-        if (cx <= lastLabelEnd + 6)
+        if (cx - typicalHalf / 2 <= lastLabelEnd + 6)
             continue;
         const int lw = fm.horizontalAdvance(b.label);
         if (cx - lw / 2 > lastLabelEnd + 6) {

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QLocale>
+#include <cmath>
 
 const QStringList kRecordKeys = {
     ResultKey::ValidAnswerList, ResultKey::MyAnswerList, ResultKey::TestDt, ResultKey::NumsCnt,
@@ -19,9 +20,12 @@ const QString& kExamResult = ResultKey::ExamResult;
 std::vector<THistoryEntry> ReadHistory(const TMyIniFile& ini, const QStringList& sections) {
     std::vector<THistoryEntry> out;
     out.reserve(static_cast<size_t>(sections.size()));
+    // Bits text can spell NaN or an infinity; such a value reads as 0 like any other junk, so that
+    // sorting and drawing always see ordinary numbers.
+    const auto finite = [](double v) { return std::isfinite(v) ? v : 0.0; };
     for (const QString& s : sections)
-        out.push_back({s, BitsTextToFloat(ini.ReadString(s, kExamDate, QString())),
-                       BitsTextToFloat(ini.ReadString(s, kExamResult, QString()))});
+        out.push_back({s, finite(BitsTextToFloat(ini.ReadString(s, kExamDate, QString()))),
+                       finite(BitsTextToFloat(ini.ReadString(s, kExamResult, QString())))});
     return out;
 }
 
@@ -71,11 +75,14 @@ QStringList HistoryChartLabels(const std::vector<THistoryEntry>& entries) {
     QHash<qint64, QString> days;
     QStringList out;
     out.reserve(static_cast<qsizetype>(entries.size()));
+    // The whole days of the day count are the date; no time zone work is needed for a label.
+    const QDate epoch(1899, 12, 30);
     for (const THistoryEntry& e : entries) {
-        const QDate date = QDateTimeFromDateTime(e.date).date();
-        auto it = days.constFind(date.toJulianDay());
+        const qint64 day =
+            std::isfinite(e.date) && std::fabs(e.date) < 3.0e6 ? static_cast<qint64>(e.date) : 0;
+        auto it = days.constFind(day);
         if (it == days.cend())
-            it = days.insert(date.toJulianDay(), locale.toString(date, QLocale::ShortFormat));
+            it = days.insert(day, locale.toString(epoch.addDays(day), QLocale::ShortFormat));
         out.append(*it);
     }
     return out;

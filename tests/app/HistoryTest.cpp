@@ -78,7 +78,8 @@ TEST_F(HistoryTest, ExampleSectionIsListedAndCharted) {
 TEST_F(HistoryTest, ListIsOldestFirstWhileChartKeepsSavingOrder) {
     WriteFile(QStringLiteral("result.ini"),
               Exam("{B}", 40000.5, 10.0) + Exam("{A}", 39000.25, -2.4) +
-                  "[{NoDate}]\r\nJunk=1\r\n\r\n" + Exam("{C}", 40000.5, 3.0));
+                  "[{NoDate}]\r\nJunk=1\r\nExamResult=9221120237041090560\r\n\r\n" +
+                  Exam("{C}", 40000.5, 3.0));
     TMainForm form;
     QTreeWidget* tree = Tree(form);
     EXPECT_EQ(Column(tree, 1),
