@@ -109,7 +109,8 @@ struct Sink {
             return;
         if (!failed && device.write(buffer) != buffer.size())
             failed = true;
-        buffer.clear();
+        // Keeps the allocation for the next piece.
+        buffer.resize(0);
     }
 };
 
@@ -233,19 +234,20 @@ int RunHistoryCli(const QStringList& args, const TCliEnvironment& env, QIODevice
     const std::vector<TExamRow> exams = ExamsBetween(std::move(set.exams), o.from, o.to);
 
     Sink sink{out, {}, false};
+    sink.buffer.reserve(2 * kChunk);
     switch (o.mode) {
     case Mode::List:
         writeList(sink, exams);
         break;
     case Mode::Csv:
-        sink.buffer = CsvHeader();
+        sink.buffer += CsvHeader();
         for (const TExamRow& e : exams) {
             AppendCsvRow(e, sink.buffer);
             sink.flush(false);
         }
         break;
     case Mode::Json:
-        sink.buffer = exams.empty() ? QByteArray("[") : QByteArray("[\n");
+        sink.buffer += exams.empty() ? "[" : "[\n";
         for (size_t i = 0; i < exams.size(); ++i) {
             AppendJsonObject(exams[i], sink.buffer);
             sink.buffer += i + 1 < exams.size() ? ",\n" : "\n";
@@ -254,7 +256,7 @@ int RunHistoryCli(const QStringList& args, const TCliEnvironment& env, QIODevice
         sink.buffer += "]\n";
         break;
     case Mode::Stats:
-        sink.buffer = StatsText(ComputeStats(exams), exams).toUtf8();
+        sink.buffer += StatsText(ComputeStats(exams), exams).toUtf8();
         break;
     }
     sink.flush(true);

@@ -9,7 +9,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <type_traits>
 
 namespace {
@@ -56,7 +55,7 @@ QString printable(QString text) {
 }
 
 // Bits text that the program wrote: a signed 64-bit decimal whose double is a finite number.
-std::optional<double> bitsNumber(const QString& text) {
+std::optional<double> bitsNumber(QStringView text) {
     bool ok = false;
     const qlonglong bits = text.toLongLong(&ok, 10);
     if (!ok)
@@ -67,22 +66,40 @@ std::optional<double> bitsNumber(const QString& text) {
     return v;
 }
 
-// The section's values by key: the first line of each name counts, letter case ignored, as the
-// store finds names.
+// The section's values by key, as views into its lines: the first line of each name counts,
+// letter case ignored, as the store finds names.
 struct SectionValues {
-    std::optional<QString> v[static_cast<int>(Key::Count)];
+    const QString* line[static_cast<int>(Key::Count)] = {};
+    qsizetype from[static_cast<int>(Key::Count)] = {};
+
+    QStringView value(Key k) const {
+        const int i = static_cast<int>(k);
+        return line[i] ? QStringView(*line[i]).mid(from[i]) : QStringView();
+    }
+    TLineText text(Key k) const {
+        const int i = static_cast<int>(k);
+        return line[i] ? TLineText{*line[i], from[i]} : TLineText{};
+    }
 };
 
 SectionValues sectionValues(const QStringList& lines) {
     SectionValues out;
     for (const QString& line : lines) {
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0)
+        // The keys are short and the values long: a plain scan finds "=" before a library search
+        // has set itself up.
+        const char16_t* t = QStringView(line).utf16();
+        qsizetype eq = 0;
+        while (eq < line.size() && t[eq] != u'=')
+            ++eq;
+        if (eq <= 0 || eq == line.size())
             continue;
         const QStringView name = QStringView(line).left(eq);
         for (int k = 0; k < static_cast<int>(Key::Count); ++k) {
-            if (!out.v[k] && name.compare(keyName(static_cast<Key>(k)), Qt::CaseInsensitive) == 0) {
-                out.v[k] = line.mid(eq + 1);
+            const QString& key = keyName(static_cast<Key>(k));
+            if (!out.line[k] && name.size() == key.size() &&
+                name.compare(key, Qt::CaseInsensitive) == 0) {
+                out.line[k] = &line;
+                out.from[k] = eq + 1;
                 break;
             }
         }
@@ -94,10 +111,7 @@ SectionValues sectionValues(const QStringList& lines) {
 std::optional<TExamRow> readExam(const QString& section, const QStringList& lines,
                                  QString* reason) {
     const SectionValues values = sectionValues(lines);
-    const auto value = [&](Key k) -> QString {
-        const std::optional<QString>& v = values.v[static_cast<int>(k)];
-        return v ? *v : QString();
-    };
+    const auto value = [&](Key k) { return values.value(k); };
     const auto notNumber = [&](Key k) {
         *reason = QStringLiteral("значение %1 не число").arg(keyName(k));
         return std::nullopt;
@@ -137,10 +151,10 @@ std::optional<TExamRow> readExam(const QString& section, const QStringList& line
     row.msOfDay = static_cast<int>(ms);
 
     for (const Key k : {Key::NumsCnt, Key::OkAnswer, Key::BadAnswer}) {
-        const QString text = value(k);
+        const QStringView text = value(k);
         if (text.isEmpty())
             continue;
-        const std::optional<int> n = ParseIniInteger(text);
+        const std::optional<int> n = ParseIniInteger(text.toString());
         if (!n)
             return notNumber(k);
         (k == Key::NumsCnt ? row.items : k == Key::OkAnswer ? row.right : row.wrong) = *n;
@@ -158,67 +172,134 @@ std::optional<TExamRow> readExam(const QString& section, const QStringList& line
             return notNumber(Key::Avg);
         row.perItem = *avg;
     }
-    row.presented = value(Key::MyAnswerList);
-    row.answers = value(Key::ValidAnswerList);
+    row.presented = values.text(Key::MyAnswerList);
+    row.answers = values.text(Key::ValidAnswerList);
     return row;
 }
 
-void appendCsvField(QByteArray& out, const QString& text) {
-    const QString guarded = GuardFormula(text);
-    const QByteArray utf8 = guarded.toUtf8();
+// Appends text as UTF-8. Code page 1251 gives no surrogates; a lone one, should text ever hold it,
+// becomes U+FFFD so that the output is always well formed.
+void appendUtf8(QByteArray& out, QStringView text) {
+    // Written straight into room for the longest encoding, three bytes a unit: appending byte by
+    // byte costs more than the whole rest of an export.
+    const qsizetype n = text.size();
+    const qsizetype old = out.size();
+    out.resize(old + 3 * n);
+    char* p = out.data() + old;
+    const char16_t* t = text.utf16();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t c = t[i];
+        if (c < 0x80) {
+            *p++ = static_cast<char>(c);
+            continue;
+        }
+        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(t[i + 1])) {
+            c = QChar::surrogateToUcs4(static_cast<char16_t>(c), t[++i]);
+        } else if (QChar::isSurrogate(c)) {
+            c = 0xFFFD;
+        }
+        if (c < 0x800) {
+            *p++ = static_cast<char>(0xC0 | (c >> 6));
+        } else if (c < 0x10000) {
+            *p++ = static_cast<char>(0xE0 | (c >> 12));
+            *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        } else {
+            // Two units gave four bytes: still within the room of six.
+            *p++ = static_cast<char>(0xF0 | (c >> 18));
+            *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        }
+        *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    out.resize(p - out.data());
+}
+
+void appendCsvField(QByteArray& out, QStringView text) {
     bool quote = false;
-    for (const char c : utf8) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F || c == '"' || c == ',') {
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7F || u == u'"' || u == u',') {
             quote = true;
             break;
         }
     }
+    if (quote)
+        out += '"';
+    if (NeedsFormulaGuard(text))
+        out += '\'';
     if (!quote) {
-        out += utf8;
+        appendUtf8(out, text);
         return;
     }
-    out += '"';
-    for (const char c : utf8) {
-        if (c == '"')
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('"')) {
+            appendUtf8(out, text.mid(start, i + 1 - start));
             out += '"';
-        out += c;
+            start = i + 1;
+        }
     }
+    appendUtf8(out, text.mid(start));
     out += '"';
 }
 
-void appendJsonString(QByteArray& out, const QString& text) {
+void appendJsonString(QByteArray& out, QStringView text) {
     static const char hex[] = "0123456789abcdef";
     out += '"';
-    for (const char c : text.toUtf8()) {
-        const auto u = static_cast<unsigned char>(c);
-        switch (c) {
-        case '"':
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u >= 0x20 && u != u'"' && u != u'\\')
+            continue;
+        appendUtf8(out, text.mid(start, i - start));
+        start = i + 1;
+        switch (u) {
+        case u'"':
             out += "\\\"";
             break;
-        case '\\':
+        case u'\\':
             out += "\\\\";
             break;
-        case '\n':
+        case u'\n':
             out += "\\n";
             break;
-        case '\r':
+        case u'\r':
             out += "\\r";
             break;
-        case '\t':
+        case u'\t':
             out += "\\t";
             break;
         default:
-            if (u < 0x20) {
-                out += "\\u00";
-                out += hex[u >> 4];
-                out += hex[u & 15];
-            } else {
-                out += c;
-            }
+            out += "\\u00";
+            out += hex[u >> 4];
+            out += hex[u & 15];
         }
     }
+    appendUtf8(out, text.mid(start));
     out += '"';
+}
+
+// Calls f with each item of comma text, read as CommaText::Read reads it. Text without quotes,
+// blanks or control characters (the lists of nearly every exam) is its items split at the commas,
+// read here without a string for each item.
+template <typename F> void forEachItem(QStringView text, F f) {
+    if (text.isEmpty())
+        return;
+    const bool plain = std::none_of(
+        text.begin(), text.end(), [](QChar c) { return c.unicode() <= 32 || c.unicode() == u'"'; });
+    if (!plain) {
+        for (const QString& item : CommaText::Read(text.toString()))
+            f(QStringView(item));
+        return;
+    }
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype comma = text.indexOf(QLatin1Char(','), start);
+        f(text.mid(start, comma < 0 ? text.size() - start : comma - start));
+        if (comma < 0)
+            return;
+        start = comma + 1;
+    }
 }
 
 template <typename T>
@@ -226,7 +307,8 @@ void appendOptional(QByteArray& out, const std::optional<T>& v, const char* miss
     if (!v) {
         out += missing;
     } else if constexpr (std::is_same_v<T, int>) {
-        out += QByteArray::number(*v);
+        char buf[16];
+        out.append(buf, std::to_chars(buf, buf + sizeof buf, *v).ptr - buf);
     } else {
         out += NumberText(*v);
     }
@@ -243,16 +325,18 @@ TExamSet ReadExams(const TMyIniFile& ini) {
     QStringList sections;
     ini.ReadSections(sections);
     set.exams.reserve(static_cast<size_t>(sections.size()));
-    QSet<QString> seen;
+    // The store keeps a second section of a name but serves the last one for both, so the same
+    // exam would be exported twice; a section served before comes back as the same shared lines.
+    QSet<const QString*> seen;
     seen.reserve(sections.size());
     QStringList lines;
     for (const QString& section : sections) {
-        // The store serves one section per name; a second one of the same name would repeat it.
-        const QString folded = section.toCaseFolded();
-        if (seen.contains(folded))
-            continue;
-        seen.insert(folded);
         ini.ReadSectionValues(section, lines);
+        if (!lines.isEmpty()) {
+            if (seen.contains(lines.constData()))
+                continue;
+            seen.insert(lines.constData());
+        }
         QString reason;
         if (std::optional<TExamRow> row = readExam(section, lines, &reason))
             set.exams.push_back(std::move(*row));
@@ -260,9 +344,12 @@ TExamSet ReadExams(const TMyIniFile& ini) {
             set.warnings.append(QStringLiteral("zorvik-history: раздел [%1] пропущен: %2")
                                     .arg(printable(section), reason));
     }
-    std::stable_sort(set.exams.begin(), set.exams.end(), [](const TExamRow& a, const TExamRow& b) {
+    // Exams are appended as they are taken, so the file is nearly always in order already.
+    const auto earlier = [](const TExamRow& a, const TExamRow& b) {
         return a.timeKey() < b.timeKey();
-    });
+    };
+    if (!std::is_sorted(set.exams.begin(), set.exams.end(), earlier))
+        std::stable_sort(set.exams.begin(), set.exams.end(), earlier);
     return set;
 }
 
@@ -275,14 +362,33 @@ std::vector<TExamRow> ExamsBetween(std::vector<TExamRow> exams, const QDate& fro
 }
 
 QByteArray IsoDateTime(const QDate& day, int msOfDay) {
-    char buf[32];
-    const int ms = msOfDay % 1000;
+    int y = 0, m = 0, d = 0;
+    day.getDate(&y, &m, &d);
     const int s = msOfDay / 1000;
-    int n = std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d", day.year(), day.month(),
-                          day.day(), s / 3600, s / 60 % 60, s % 60);
-    if (ms != 0)
-        n += std::snprintf(buf + n, sizeof buf - static_cast<size_t>(n), ".%03d", ms);
-    return QByteArray(buf, n);
+    const int ms = msOfDay % 1000;
+    char buf[24];
+    char* p = buf;
+    const auto digits = [&p](int v, int width) {
+        for (int i = width - 1; i >= 0; --i, v /= 10)
+            p[i] = static_cast<char>('0' + v % 10);
+        p += width;
+    };
+    digits(y, 4);
+    *p++ = '-';
+    digits(m, 2);
+    *p++ = '-';
+    digits(d, 2);
+    *p++ = 'T';
+    digits(s / 3600, 2);
+    *p++ = ':';
+    digits(s / 60 % 60, 2);
+    *p++ = ':';
+    digits(s % 60, 2);
+    if (ms != 0) {
+        *p++ = '.';
+        digits(ms, 3);
+    }
+    return QByteArray(buf, p - buf);
 }
 
 QByteArray NumberText(double value) {
@@ -291,9 +397,9 @@ QByteArray NumberText(double value) {
     return QByteArray(buf, r.ptr - buf);
 }
 
-QString GuardFormula(const QString& text) {
+bool NeedsFormulaGuard(QStringView text) {
     if (text.isEmpty())
-        return text;
+        return false;
     switch (text.front().unicode()) {
     case u'=':
     case u'+':
@@ -302,10 +408,14 @@ QString GuardFormula(const QString& text) {
     case u'\t':
     case u'\r':
     case u'\'':
-        return QLatin1Char('\'') + text;
+        return true;
     default:
-        return text;
+        return false;
     }
+}
+
+QString GuardFormula(const QString& text) {
+    return NeedsFormulaGuard(text) ? QLatin1Char('\'') + text : text;
 }
 
 QByteArray CsvHeader() {
@@ -330,9 +440,9 @@ void AppendCsvRow(const TExamRow& exam, QByteArray& out) {
     out += ',';
     appendOptional(out, exam.perItem, "");
     out += ',';
-    appendCsvField(out, exam.presented);
+    appendCsvField(out, exam.presented.view());
     out += ',';
-    appendCsvField(out, exam.answers);
+    appendCsvField(out, exam.answers.view());
     out += "\r\n";
 }
 
@@ -357,12 +467,12 @@ void AppendJsonObject(const TExamRow& exam, QByteArray& out) {
                                      std::pair{",\"answers\":[", &exam.answers}}) {
         out += name;
         bool first = true;
-        for (const QString& item : CommaText::Read(*text)) {
+        forEachItem(text->view(), [&](QStringView item) {
             if (!first)
                 out += ',';
             first = false;
             appendJsonString(out, item);
-        }
+        });
         out += ']';
     }
     out += '}';

@@ -10,6 +10,14 @@
 #include <optional>
 #include <vector>
 
+// A text of a section as the store holds it: its whole line, shared rather than copied (a long
+// history is mostly item lists), and where the text starts in it.
+struct TLineText {
+    QString line;
+    qsizetype from = 0;
+    QStringView view() const { return QStringView(line).mid(from); }
+};
+
 // One stored exam with every value the export writes. A count or time the section lacks stays
 // empty, so that the export never invents a figure the program did not store.
 struct TExamRow {
@@ -23,8 +31,8 @@ struct TExamRow {
     std::optional<int> wrong;      // BadAnswer
     std::optional<double> seconds; // TestDt, in seconds rounded to the millisecond
     std::optional<double> perItem; // Avg: mean seconds per item
-    QString presented;             // MyAnswerList, comma text as stored
-    QString answers;               // ValidAnswerList, comma text as stored
+    TLineText presented;           // MyAnswerList, comma text as stored
+    TLineText answers;             // ValidAnswerList, comma text as stored
 
     // Milliseconds since 30 December 1899 on the local wall clock: a key that orders every date,
     // also those before the epoch, whose stored form keeps the time of day as a positive fraction.
@@ -56,6 +64,7 @@ QByteArray NumberText(double value);
 // "+", "-", "@", a tab, a carriage return or "'" itself, so that no formula runs and a reader can
 // always drop one leading "'" to get the stored text back.
 QString GuardFormula(const QString& text);
+bool NeedsFormulaGuard(QStringView text);
 
 // The CSV header line and one CSV record per exam (RFC 4180: CR LF line ends, fields that hold a
 // comma, a quote or a control character in double quotes, quotes doubled), UTF-8. Text fields pass

@@ -65,7 +65,7 @@ TEST(HistoryExport, CsvAndJsonRoundTripEveryField) {
     // breaks and control characters must still come out quoted and escaped.
     TExamRow synthetic = set.exams[0];
     synthetic.section = QStringLiteral("@a\r\nb\tc\x01");
-    synthetic.presented = QStringLiteral("\"x\ny\"");
+    synthetic.presented = {QStringLiteral("MyAnswerList=\"x\ny\""), 13};
     synthetic.items.reset();
     synthetic.seconds.reset();
     set.exams.push_back(synthetic);
@@ -168,13 +168,14 @@ TEST(HistoryExport, AnyByteOfTheFileComesOutAsUtf8) {
     ASSERT_TRUE(IsUtf8(csv));
     const std::vector<QStringList> rows = ReadCsv(csv);
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(Unguard(rows[1][9]), e.answers);
-    EXPECT_EQ(CommaText::Read(e.answers).size(), 1);
+    const QString answers = e.answers.view().toString();
+    EXPECT_EQ(Unguard(rows[1][9]), answers);
+    EXPECT_EQ(CommaText::Read(answers).size(), 1);
     QJsonParseError error;
     const QJsonArray array = QJsonDocument::fromJson(json, &error).array();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     EXPECT_EQ(array[0].toObject()[QStringLiteral("answers")].toArray()[0].toString(),
-              CommaText::Read(e.answers).value(0));
+              CommaText::Read(answers).value(0));
     EXPECT_EQ(array[0].toObject()[QStringLiteral("section")].toString(), e.section);
     EXPECT_EQ(e.section, cp1251::decode(name));
     EXPECT_EQ(Unguard(rows[1][0]), e.section);
@@ -191,7 +192,9 @@ TEST(HistoryExport, BadSectionsAreSkippedWithOneWarningEach) {
            Section(QStringLiteral("{Year10000}"), 2958466.0, 1.0) +
            Section(QStringLiteral("{BadAvg}"), kDate, 1.0, {QStringLiteral("avg=1.5")}) +
            QStringLiteral("[{BadDate}]\r\nExamDate=вчера\r\nExamResult=0\r\n\r\n") +
-           Section(QStringLiteral("{Hex}"), kDate, 2.0, {QStringLiteral("NumsCnt=0x14")}));
+           Section(QStringLiteral("{Hex}"), kDate, 2.0, {QStringLiteral("NumsCnt=0x14")}) +
+           // The store serves the last section of a name for both: one exam, not two.
+           Section(QStringLiteral("{good}"), kDate - 1.0, 1.5));
     const TExamSet set = ReadText(file);
     ASSERT_EQ(set.exams.size(), 2u);
     EXPECT_EQ(set.exams[0].section, QStringLiteral("{Good}"));
@@ -219,6 +222,22 @@ TEST(HistoryExport, DatesBeforeTheEpochKeepTheirTimeOfDay) {
     ASSERT_EQ(set.exams.size(), 2u);
     EXPECT_EQ(IsoDateTime(set.exams[0].day, set.exams[0].msOfDay), "1899-12-29T06:00:00");
     EXPECT_EQ(IsoDateTime(set.exams[1].day, set.exams[1].msOfDay), "1899-12-29T18:00:00");
+}
+
+TEST(HistoryExport, JsonListsAreReadAsTheProgramReadsThem) {
+    for (const char* text : {"", ",", "a,", ",a", "a,,b", "12,45,07", "ёлка,сосна", "a b,c",
+                             "\"a,b\",c", " a , b ", "x\x01y,z", "\"\"", "a,\"b"}) {
+        TExamRow row;
+        row.day = QDate(2007, 3, 15);
+        row.answers = {S(text), 0};
+        QByteArray json;
+        AppendJsonObject(row, json);
+        QStringList read;
+        for (const QJsonValue& v :
+             QJsonDocument::fromJson("[" + json + "]")[0][QStringLiteral("answers")].toArray())
+            read.append(v.toString());
+        EXPECT_EQ(read, CommaText::Read(S(text))) << text;
+    }
 }
 
 TEST(HistoryExport, FormulaGuard) {
