@@ -215,13 +215,18 @@ int RunHistoryCli(const QStringList& args, const TCliEnvironment& env, QIODevice
     }
     {
         // The store reads a file it cannot open as empty; an unreadable history must not pass for
-        // one without exams.
+        // one without exams. A device or a pipe could be endless, so only a file is read.
         QFile probe(path);
-        if (info.isDir() || !probe.open(QIODevice::ReadOnly)) {
+        QString reason;
+        if (info.isDir())
+            reason = QStringLiteral("это папка");
+        else if (!info.isFile())
+            reason = QStringLiteral("это не обычный файл");
+        else if (!probe.open(QIODevice::ReadOnly))
+            reason = probe.errorString();
+        if (!reason.isEmpty()) {
             writeText(err,
-                      QStringLiteral("%1: не удаётся прочитать %2: %3\n")
-                          .arg(kName, path,
-                               info.isDir() ? QStringLiteral("это папка") : probe.errorString()));
+                      QStringLiteral("%1: не удаётся прочитать %2: %3\n").arg(kName, path, reason));
             return CliExit::NoHistory;
         }
     }
