@@ -164,7 +164,11 @@ std::optional<TExamRow> readExam(const QString& section, const QStringList& line
         if (!days)
             return notNumber(Key::TestDt);
         // The clock has millisecond resolution; without the rounding 30 s would read 29.999...
-        row.seconds = static_cast<double>(DurationToMSecs(*days)) / 1000.0;
+        // A duration too large for seconds to be a finite number is no duration.
+        const double ms = std::round(*days * kMSecsPerDay);
+        if (!std::isfinite(ms))
+            return notNumber(Key::TestDt);
+        row.seconds = ms / 1000.0;
     }
     if (!value(Key::Avg).isEmpty()) {
         const std::optional<double> avg = bitsNumber(value(Key::Avg));

@@ -191,6 +191,8 @@ TEST(HistoryExport, BadSectionsAreSkippedWithOneWarningEach) {
            Section(QStringLiteral("{NaN}"), std::numeric_limits<double>::quiet_NaN(), 1.0) +
            Section(QStringLiteral("{Year10000}"), 2958466.0, 1.0) +
            Section(QStringLiteral("{BadAvg}"), kDate, 1.0, {QStringLiteral("avg=1.5")}) +
+           Section(QStringLiteral("{HugeDt}"), kDate, 1.0,
+                   {QStringLiteral("TestDt=") + FloatToBitsText(1e305)}) +
            QStringLiteral("[{BadDate}]\r\nExamDate=вчера\r\nExamResult=0\r\n\r\n") +
            Section(QStringLiteral("{Hex}"), kDate, 2.0, {QStringLiteral("NumsCnt=0x14")}) +
            // The store serves the last section of a name for both: one exam, not two.
@@ -210,6 +212,7 @@ TEST(HistoryExport, BadSectionsAreSkippedWithOneWarningEach) {
             prefix.arg(QStringLiteral("{NaN}"), QStringLiteral("значение ExamDate не число")),
             prefix.arg(QStringLiteral("{Year10000}"), QStringLiteral("дата вне 1–9999 годов")),
             prefix.arg(QStringLiteral("{BadAvg}"), QStringLiteral("значение Avg не число")),
+            prefix.arg(QStringLiteral("{HugeDt}"), QStringLiteral("значение TestDt не число")),
             prefix.arg(QStringLiteral("{BadDate}"),
                        QStringLiteral("значение ExamDate не число"))}));
 }
