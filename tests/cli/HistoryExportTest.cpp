@@ -3,6 +3,7 @@
 #include "cli/HistoryExport.h"
 #include "cli/HistoryStats.h"
 #include "modules/CommaText.h"
+#include "results/HistoryUnit.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -58,9 +59,25 @@ TEST(HistoryExport, CsvAndJsonRoundTripEveryField) {
                     QStringLiteral("TestDt=4555040743114238999"), QStringLiteral("NumsCnt=5"),
                     QStringLiteral("OkAnswer=4"), QStringLiteral("BadAnswer=1"),
                     QStringLiteral("Avg=4618441417868443648")}));
-    TExamSet set = ReadText(file);
+    // And one exam saved the way the main window saves it.
+    QTemporaryDir dir;
+    const QString path = WriteHistory(dir, file);
+    QString saved;
+    {
+        TMyIniFile program(path);
+        saved = SaveExamSection(program,
+                                {QStringLiteral("ValidAnswerList=") + CommaText::Write(kPresented),
+                                 QStringLiteral("MyAnswerList=") + CommaText::Write(kAnswers),
+                                 QStringLiteral("TestDt=") + FloatToBitsText(9.5 / 86400.0),
+                                 QStringLiteral("NumsCnt=7"), QStringLiteral("OkAnswer=0"),
+                                 QStringLiteral("BadAnswer=7"),
+                                 QStringLiteral("Avg=") + FloatToBitsText(9.5 / 7.0)},
+                                5.5, kDate + 2.0);
+    }
+    const TMyIniFile ini(path);
+    TExamSet set = ReadExams(ini);
     ASSERT_TRUE(set.warnings.isEmpty()) << set.warnings.join(QLatin1Char('\n')).toStdString();
-    ASSERT_EQ(set.exams.size(), 2u);
+    ASSERT_EQ(set.exams.size(), 3u);
     // A field can hold any character only in memory (the file keeps one line per value): line
     // breaks and control characters must still come out quoted and escaped.
     TExamRow synthetic = set.exams[0];
@@ -76,6 +93,7 @@ TEST(HistoryExport, CsvAndJsonRoundTripEveryField) {
          Words({"12", "45", "07", "88", "31"})},
         {QStringLiteral("-{later}"), QStringLiteral("2007-03-16T14:30:43.200"), -2.4, kPresented,
          kAnswers},
+        {saved, QStringLiteral("2007-03-17T14:30:00"), 5.5, kAnswers, kPresented},
         {synthetic.section, QStringLiteral("2007-03-15T14:30:00"), 0.8,
          QStringList{QStringLiteral("x\ny")}, Words({"12", "45", "07", "88", "31"})},
     };
@@ -93,14 +111,14 @@ TEST(HistoryExport, CsvAndJsonRoundTripEveryField) {
     ASSERT_TRUE(IsUtf8(json));
 
     const std::vector<QStringList> rows = ReadCsv(csv);
-    ASSERT_EQ(rows.size(), 4u);
+    ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[0].join(QLatin1Char(',')),
               QStringLiteral("section,date,coefficient,items,right,wrong,seconds,"
                              "seconds_per_item,presented,answers"));
     QJsonParseError error;
     const QJsonArray array = QJsonDocument::fromJson(json, &error).array();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-    ASSERT_EQ(array.size(), 3);
+    ASSERT_EQ(array.size(), 4);
 
     for (size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(i);
@@ -139,8 +157,10 @@ TEST(HistoryExport, CsvAndJsonRoundTripEveryField) {
     EXPECT_EQ(rows[1].mid(3, 5).join(QLatin1Char(',')), QStringLiteral("5,4,1,30,6"));
     EXPECT_EQ(rows[2].mid(3, 5).join(QLatin1Char(',')),
               QStringLiteral("7,1,6,30,") + QString::fromLatin1(NumberText(30.0 / 7.0)));
-    EXPECT_EQ(rows[3][3], QString());
-    EXPECT_TRUE(array[2].toObject()[QStringLiteral("items")].isNull());
+    EXPECT_EQ(rows[3].mid(3, 5).join(QLatin1Char(',')),
+              QStringLiteral("7,0,7,9.5,") + QString::fromLatin1(NumberText(9.5 / 7.0)));
+    EXPECT_EQ(rows[4][3], QString());
+    EXPECT_TRUE(array[3].toObject()[QStringLiteral("items")].isNull());
     EXPECT_EQ(array[0].toObject()[QStringLiteral("seconds_per_item")].toDouble(), 6.0);
     EXPECT_EQ(array[1].toObject()[QStringLiteral("right")].toInt(), 1);
 }
