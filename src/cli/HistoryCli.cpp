@@ -201,9 +201,10 @@ int RunHistoryCli(const QStringList& args, const TCliEnvironment& env, QIODevice
         return CliExit::Usage;
     }
     if (o.help || o.version) {
-        const QString text =
-            o.help ? CliHelpText()
-                   : kName + QLatin1Char(' ') + QStringLiteral(ZORVIK_VERSION) + QLatin1Char('\n');
+        const QString text = o.help
+                                 ? CliHelpText()
+                                 : kName + QLatin1Char(' ') +
+                                       QStringLiteral(ZORVIK_HISTORY_VERSION) + QLatin1Char('\n');
         return out.write(text.toUtf8()) < 0 ? CliExit::WriteFailed : CliExit::Ok;
     }
 

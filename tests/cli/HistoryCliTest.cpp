@@ -95,7 +95,7 @@ TEST(HistoryCli, CommandLines) {
          QString()},
         {{QStringLiteral("--version")},
          0,
-         QStringLiteral("zorvik-history " ZORVIK_VERSION "\n"),
+         QStringLiteral("zorvik-history " ZORVIK_HISTORY_VERSION "\n"),
          QString()},
         {{QStringLiteral("--file"), missing},
          2,
