@@ -181,40 +181,76 @@ std::optional<TExamRow> readExam(const QString& section, const QStringList& line
     return row;
 }
 
-// Appends text as UTF-8. Code page 1251 gives no surrogates; a lone one, should text ever hold it,
-// becomes U+FFFD so that the output is always well formed.
+// Writes the UTF-8 bytes of the code point at t[i] to p, moving i past a surrogate pair; returns
+// the end. At most three bytes a unit (a pair gives four for two). Code page 1251 gives no
+// surrogates; a lone one, should text ever hold it, becomes U+FFFD so that the output is always
+// well formed.
+char* putUtf8(char* p, const char16_t* t, qsizetype& i, qsizetype n) {
+    char32_t c = t[i];
+    if (c < 0x80) {
+        *p++ = static_cast<char>(c);
+        return p;
+    }
+    if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(t[i + 1])) {
+        c = QChar::surrogateToUcs4(static_cast<char16_t>(c), t[++i]);
+    } else if (QChar::isSurrogate(c)) {
+        c = 0xFFFD;
+    }
+    if (c < 0x800) {
+        *p++ = static_cast<char>(0xC0 | (c >> 6));
+    } else if (c < 0x10000) {
+        *p++ = static_cast<char>(0xE0 | (c >> 12));
+        *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    } else {
+        *p++ = static_cast<char>(0xF0 | (c >> 18));
+        *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    }
+    *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    return p;
+}
+
+// Appends text as UTF-8, written straight into room for the longest encoding: appending byte by
+// byte costs more than the whole rest of an export.
 void appendUtf8(QByteArray& out, QStringView text) {
-    // Written straight into room for the longest encoding, three bytes a unit: appending byte by
-    // byte costs more than the whole rest of an export.
     const qsizetype n = text.size();
     const qsizetype old = out.size();
     out.resize(old + 3 * n);
     char* p = out.data() + old;
     const char16_t* t = text.utf16();
+    for (qsizetype i = 0; i < n; ++i)
+        p = putUtf8(p, t, i, n);
+    out.resize(p - out.data());
+}
+
+// Comma text without quotes, blanks or control characters (the lists of nearly every exam): its
+// items are the pieces between the commas, as CommaText::Read reads them.
+bool isPlainList(QStringView text) {
+    return std::none_of(text.begin(), text.end(),
+                        [](QChar c) { return c.unicode() <= 32 || c.unicode() == u'"'; });
+}
+
+// A plain list as JSON strings in one pass: each comma closes one string and opens the next.
+void appendPlainJsonList(QByteArray& out, QStringView text) {
+    const qsizetype n = text.size();
+    const qsizetype old = out.size();
+    out.resize(old + 3 * n + 2);
+    char* p = out.data() + old;
+    const char16_t* t = text.utf16();
+    *p++ = '"';
     for (qsizetype i = 0; i < n; ++i) {
-        char32_t c = t[i];
-        if (c < 0x80) {
-            *p++ = static_cast<char>(c);
-            continue;
-        }
-        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(t[i + 1])) {
-            c = QChar::surrogateToUcs4(static_cast<char16_t>(c), t[++i]);
-        } else if (QChar::isSurrogate(c)) {
-            c = 0xFFFD;
-        }
-        if (c < 0x800) {
-            *p++ = static_cast<char>(0xC0 | (c >> 6));
-        } else if (c < 0x10000) {
-            *p++ = static_cast<char>(0xE0 | (c >> 12));
-            *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        if (t[i] == u',') {
+            *p++ = '"';
+            *p++ = ',';
+            *p++ = '"';
+        } else if (t[i] == u'\\') {
+            *p++ = '\\';
+            *p++ = '\\';
         } else {
-            // Two units gave four bytes: still within the room of six.
-            *p++ = static_cast<char>(0xF0 | (c >> 18));
-            *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            p = putUtf8(p, t, i, n);
         }
-        *p++ = static_cast<char>(0x80 | (c & 0x3F));
     }
+    *p++ = '"';
     out.resize(p - out.data());
 }
 
@@ -281,29 +317,6 @@ void appendJsonString(QByteArray& out, QStringView text) {
     }
     appendUtf8(out, text.mid(start));
     out += '"';
-}
-
-// Calls f with each item of comma text, read as CommaText::Read reads it. Text without quotes,
-// blanks or control characters (the lists of nearly every exam) is its items split at the commas,
-// read here without a string for each item.
-template <typename F> void forEachItem(QStringView text, F f) {
-    if (text.isEmpty())
-        return;
-    const bool plain = std::none_of(
-        text.begin(), text.end(), [](QChar c) { return c.unicode() <= 32 || c.unicode() == u'"'; });
-    if (!plain) {
-        for (const QString& item : CommaText::Read(text.toString()))
-            f(QStringView(item));
-        return;
-    }
-    qsizetype start = 0;
-    for (;;) {
-        const qsizetype comma = text.indexOf(QLatin1Char(','), start);
-        f(text.mid(start, comma < 0 ? text.size() - start : comma - start));
-        if (comma < 0)
-            return;
-        start = comma + 1;
-    }
 }
 
 template <typename T>
@@ -470,13 +483,20 @@ void AppendJsonObject(const TExamRow& exam, QByteArray& out) {
     for (const auto& [name, text] : {std::pair{",\"presented\":[", &exam.presented},
                                      std::pair{",\"answers\":[", &exam.answers}}) {
         out += name;
-        bool first = true;
-        forEachItem(text->view(), [&](QStringView item) {
-            if (!first)
-                out += ',';
-            first = false;
-            appendJsonString(out, item);
-        });
+        const QStringView list = text->view();
+        if (list.isEmpty()) {
+            // No items.
+        } else if (isPlainList(list)) {
+            appendPlainJsonList(out, list);
+        } else {
+            bool first = true;
+            for (const QString& item : CommaText::Read(list.toString())) {
+                if (!first)
+                    out += ',';
+                first = false;
+                appendJsonString(out, item);
+            }
+        }
         out += ']';
     }
     out += '}';

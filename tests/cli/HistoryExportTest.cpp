@@ -248,8 +248,9 @@ TEST(HistoryExport, DatesBeforeTheEpochKeepTheirTimeOfDay) {
 }
 
 TEST(HistoryExport, JsonListsAreReadAsTheProgramReadsThem) {
-    for (const char* text : {"", ",", "a,", ",a", "a,,b", "12,45,07", "ёлка,сосна", "a b,c",
-                             "\"a,b\",c", " a , b ", "x\x01y,z", "\"\"", "a,\"b"}) {
+    for (const char* text :
+         {"", ",", "a,", ",a", "a,,b", "12,45,07", "ёлка,сосна", "a b,c", "\"a,b\",c", " a , b ",
+          "x\x01y,z", "\"\"", "a,\"b", "a\\b,c\\", "1,=2,@3"}) {
         TExamRow row;
         row.day = QDate(2007, 3, 15);
         row.answers = {S(text), 0};
