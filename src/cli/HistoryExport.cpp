@@ -149,6 +149,11 @@ std::optional<TExamRow> readExam(const QString& section, const QStringList& line
     }
     row.day = QDate(1899, 12, 30).addDays(dayNumber);
     row.msOfDay = static_cast<int>(ms);
+    // The last millisecond of 9999 can round into the year 10000.
+    if (row.day.year() > 9999) {
+        *reason = QStringLiteral("дата вне 1–9999 годов");
+        return std::nullopt;
+    }
 
     for (const Key k : {Key::NumsCnt, Key::OkAnswer, Key::BadAnswer}) {
         const QStringView text = value(k);

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cmath>
 
 using namespace clitest;
 
@@ -210,6 +211,7 @@ TEST(HistoryExport, BadSectionsAreSkippedWithOneWarningEach) {
            Section(QStringLiteral("{BadCount}"), kDate, 1.0, {QStringLiteral("NumsCnt=пять")}) +
            Section(QStringLiteral("{NaN}"), std::numeric_limits<double>::quiet_NaN(), 1.0) +
            Section(QStringLiteral("{Year10000}"), 2958466.0, 1.0) +
+           Section(QStringLiteral("{LastMs}"), std::nextafter(2958466.0, 0.0), 1.0) +
            Section(QStringLiteral("{BadAvg}"), kDate, 1.0, {QStringLiteral("avg=1.5")}) +
            Section(QStringLiteral("{HugeDt}"), kDate, 1.0,
                    {QStringLiteral("TestDt=") + FloatToBitsText(1e305)}) +
@@ -231,6 +233,7 @@ TEST(HistoryExport, BadSectionsAreSkippedWithOneWarningEach) {
             prefix.arg(QStringLiteral("{BadCount}"), QStringLiteral("значение NumsCnt не число")),
             prefix.arg(QStringLiteral("{NaN}"), QStringLiteral("значение ExamDate не число")),
             prefix.arg(QStringLiteral("{Year10000}"), QStringLiteral("дата вне 1–9999 годов")),
+            prefix.arg(QStringLiteral("{LastMs}"), QStringLiteral("дата вне 1–9999 годов")),
             prefix.arg(QStringLiteral("{BadAvg}"), QStringLiteral("значение Avg не число")),
             prefix.arg(QStringLiteral("{HugeDt}"), QStringLiteral("значение TestDt не число")),
             prefix.arg(QStringLiteral("{BadDate}"),
