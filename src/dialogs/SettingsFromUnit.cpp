@@ -22,9 +22,7 @@
 namespace {
 
 // Explicit colours in the file's form 0x00BBGGRR.
-constexpr std::array<int, 16> kStandardColors = {
-    0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0x808080,
-    0xC0C0C0, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+constexpr const auto& kStandardColors = StandardColors;
 constexpr std::array<int, 4> kExtendedColors = {0xC0DCC0, 0xF0CAA6, 0xF0FBFF, 0xA4A0A0};
 constexpr int kSystemColorCount = 31;
 constexpr int kNoSystemColor = 25;
@@ -266,8 +264,7 @@ void TSettingsForm::FontSampleButtonClick() {
     font.setItalic(m_fontDialogFont.italic);
     font.setUnderline(m_fontDialogFont.underline);
     font.setStrikeOut(m_fontDialogFont.strikeOut);
-    const QColor shown = ColorFromInt(m_fontDialogFont.color);
-    QColor color = shown;
+    int color = m_fontDialogFont.color;
     if (!AppPrompts().ChooseFont(this, font, color))
         return;
     if (!font.family().isEmpty())
@@ -278,9 +275,7 @@ void TSettingsForm::FontSampleButtonClick() {
     m_fontDialogFont.italic = font.italic();
     m_fontDialogFont.underline = font.underline();
     m_fontDialogFont.strikeOut = font.strikeOut();
-    // A colour left as it was keeps its stored form, so a system colour stays one.
-    if (color.isValid() && color.rgb() != shown.rgb())
-        m_fontDialogFont.color = ColorToInt(color);
+    m_fontDialogFont.color = color;
     TestFontText = FontToIniText(m_fontDialogFont);
 }
 

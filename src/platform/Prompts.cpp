@@ -1,9 +1,9 @@
 #include "platform/Prompts.h"
 
 #include "app/ResStrUnit.h"
+#include "platform/FontColorDialog.h"
 
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QInputDialog>
 
 namespace {
@@ -37,12 +37,13 @@ public:
             return QString();
         return dlg.selectedFiles().constFirst();
     }
-    bool ChooseFont(QWidget* owner, QFont& font, QColor&) override {
-        bool ok = false;
-        const QFont chosen = QFontDialog::getFont(&ok, font, owner);
-        if (ok)
-            font = chosen;
-        return ok;
+    bool ChooseFont(QWidget* owner, QFont& font, int& color) override {
+        TFontColorDialog dialog(owner, font, color);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        font = dialog.SelectedFont();
+        color = dialog.SelectedColor();
+        return true;
     }
 };
 Prompts* g_prompts = nullptr;

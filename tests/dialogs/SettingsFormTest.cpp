@@ -225,19 +225,26 @@ TEST_F(SettingsFormTest, FontDialogStartsFromTheStoredFontAndOnlyOkChangesIt) {
     QFont chosen(QStringLiteral("Courier New"));
     chosen.setPointSize(20);
     chosen.setItalic(true);
-    prompts.ExpectFont(true, chosen, ColorFromInt(static_cast<int>(0xFF000008u)));
+    prompts.ExpectFont(true, chosen);
     f.FontSampleButtonClick();
     EXPECT_EQ(prompts.Last().text, QStringLiteral("Arial"));
+    EXPECT_EQ(prompts.Last().initial, QStringLiteral("-16777208"));
     // Bold is gone, and the colour that was not changed keeps its system form.
     EXPECT_EQ(f.TestFontText, QStringLiteral("FontName=Courier New\r\nFontSize=20\r\n"
                                              "FontColor=-16777208\r\nFontStyleItalic=1\r\n"));
 
     QFont red(QStringLiteral("Courier New"));
     red.setPointSize(20);
-    prompts.ExpectFont(true, red, QColor(255, 0, 0));
+    prompts.ExpectFont(true, red, 0x0000FF);
     f.FontSampleButtonClick();
     EXPECT_EQ(f.TestFontText,
               QStringLiteral("FontName=Courier New\r\nFontSize=20\r\nFontColor=255\r\n"));
+    // Black picked while the system's window text showed black is the user's black.
+    prompts.ExpectFont(true, red, 0x000000);
+    f.FontSampleButtonClick();
+    EXPECT_EQ(prompts.Last().initial, QStringLiteral("255"));
+    EXPECT_EQ(f.TestFontText,
+              QStringLiteral("FontName=Courier New\r\nFontSize=20\r\nFontColor=0\r\n"));
 }
 
 TEST_F(SettingsFormTest, PhonePatternIsTakenAsTypedOnlyAfterOk) {

@@ -31,7 +31,7 @@ protected:
         QFont font(QStringLiteral("Courier New"));
         font.setPointSize(24);
         font.setBold(true);
-        prompts.ExpectFont(true, font, QColor(0, 0, 255));
+        prompts.ExpectFont(true, font, 0xFF0000);
         f->FontSampleButtonClick();
         f->TestDataComboBox()->setCurrentIndex(1);
         f->TestBeginRangeComboBox()->setCurrentIndex(1);
