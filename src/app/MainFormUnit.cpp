@@ -69,9 +69,12 @@ private:
 constexpr int kMinFontPoints = 1;
 constexpr int kMaxFontPoints = 400;
 
-// A text colour the user never chose follows the palette. On a background the user did choose, a
-// dark palette's light text would vanish (white on white), so such text takes black or white,
-// whichever stands out more.
+// The system colour "window text", which the item font has until the user picks a colour.
+constexpr int kDesignTextColor = static_cast<int>(0xFF000008u);
+
+// A colour the user picked is used as picked. A text colour the user never chose follows the
+// palette, and on a background the user did choose it could vanish (a dark palette's white text on
+// a white background), so only such text takes black or white, whichever stands out more.
 QColor ReadableOn(const QColor& background, const QColor& text) {
     const auto luma = [](const QColor& c) {
         return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF();
@@ -284,7 +287,8 @@ int TMainForm::LaunchTest(const TLaunchParams& params) {
         TFontData fd;
         fd.name = design.family();
         fd.size = design.pointSize() > 0 ? design.pointSize() : 24;
-        fd.color = ColorToInt(textColor);
+        // Without a FontColor line the text keeps the design colour, which follows the palette.
+        fd.color = kDesignTextColor;
         IniTextToFont(fd, fontText);
         QFont font(fd.name);
         font.setPointSize(std::clamp(fd.size, kMinFontPoints, kMaxFontPoints));
@@ -293,8 +297,9 @@ int TMainForm::LaunchTest(const TLaunchParams& params) {
         font.setUnderline(fd.underline);
         font.setStrikeOut(fd.strikeOut);
         form.SetItemFont(font);
-        textColor = ColorFromInt(fd.color);
         textChosen = !IsSystemColor(fd.color);
+        if (fd.color != kDesignTextColor)
+            textColor = ColorFromInt(fd.color);
     }
     if (!textChosen && !IsSystemColor(background))
         textColor = ReadableOn(ColorFromInt(background), textColor);
