@@ -6,6 +6,8 @@
 TPhoneSetupForm::TPhoneSetupForm(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TPhoneSetupForm>()) {
     ui->setupUi(this);
+    // A dialog border: the size is the layout's, not the user's.
+    setFixedSize(size().expandedTo(sizeHint()));
     connect(ui->PhoneEdit, &QLineEdit::textChanged, this, [this] { PhoneEditChange(); });
     connect(ui->OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -66,6 +66,8 @@ TSettingsForm::TSettingsForm(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TSettingsForm>()) {
     ui->setupUi(this);
     FormCreate();
+    // A dialog border: the size is the layout's, not the user's.
+    setFixedSize(size().expandedTo(sizeHint()));
 }
 
 TSettingsForm::~TSettingsForm() = default;
@@ -95,9 +97,10 @@ void TSettingsForm::FormCreate() {
 
     connect(ui->TestDataComboBox, &QComboBox::currentIndexChanged, this,
             [this] { TestDataComboBoxChange(); });
-    connect(ui->TestBeginRangeComboBox, &QComboBox::currentIndexChanged, this,
+    // A range is stored when the user picks an item, also the one already shown.
+    connect(ui->TestBeginRangeComboBox, &QComboBox::activated, this,
             [this] { TestBeginRangeComboBoxChange(); });
-    connect(ui->TestEndRangeComboBox, &QComboBox::currentIndexChanged, this,
+    connect(ui->TestEndRangeComboBox, &QComboBox::activated, this,
             [this] { TestEndRangeComboBoxChange(); });
     connect(ui->InfiniteTimeCheckBox, &QCheckBox::toggled, this,
             [this] { InfiniteTimeCheckBoxClick(); });

@@ -43,6 +43,7 @@ protected:
 TEST_F(SettingsFormTest, ShowsThreePagesAndKeepsTheBlinkPageHidden) {
     TSettingsForm& f = Open();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Настройки"));
+    EXPECT_EQ(f.minimumSize(), f.maximumSize()) << "a dialog border cannot be resized";
     ASSERT_EQ(f.PageControl()->count(), 3);
     EXPECT_EQ(f.PageControl()->tabText(0), QStringLiteral("&Общие"));
     EXPECT_EQ(f.PageControl()->tabText(1), QStringLiteral("&Тренировка"));
@@ -132,12 +133,15 @@ TEST_F(SettingsFormTest, PhoneNumbersDisableTheRangeAndEachModuleKeepsItsOwn) {
     SelectModule(QStringLiteral("Words"));
     EXPECT_TRUE(f.TestBeginRangeComboBox()->isEnabled());
     EXPECT_EQ(Shown(), R("big cat", "Dog"));
+    // Re-picking the item already shown stores the range shown.
+    Pick(f.TestBeginRangeComboBox(), 0);
+    EXPECT_EQ(StoredRange(QStringLiteral("Words")), R("big cat", "Dog"));
     // Picking only the begin item stores the end item that was shown, too.
-    f.TestBeginRangeComboBox()->setCurrentIndex(2);
+    Pick(f.TestBeginRangeComboBox(), 2);
     EXPECT_EQ(StoredRange(QStringLiteral("Words")), R("Кот", "Dog"));
 
     SelectModule(StandardModule2Digits);
-    f.TestEndRangeComboBox()->setCurrentIndex(2);
+    Pick(f.TestEndRangeComboBox(), 2);
     EXPECT_EQ(StoredRange(StandardModule2Digits), R("00", "02"));
 
     SelectModule(PhoneNumsId);
