@@ -24,8 +24,16 @@ public:
             return std::nullopt;
         return text;
     }
-    QString OpenFileName(QWidget* owner, const QString& filter, const QString&) override {
-        return QFileDialog::getOpenFileName(owner, QString(), QString(), filter);
+    QString OpenFileName(QWidget* owner, const QString& filter,
+                         const QString& defaultSuffix) override {
+        // A name typed without its extension finds the ".txt" file of that name.
+        QFileDialog dlg(owner, QString(), QString(), filter);
+        dlg.setAcceptMode(QFileDialog::AcceptOpen);
+        dlg.setFileMode(QFileDialog::ExistingFile);
+        dlg.setDefaultSuffix(defaultSuffix);
+        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+            return QString();
+        return dlg.selectedFiles().constFirst();
     }
     QString SaveFileName(QWidget* owner, const QString& filter,
                          const QString& defaultSuffix) override {
