@@ -141,6 +141,9 @@ TEST_F(TestFormTest, ExamCompletesWithFiveWrongAnswers) {
 }
 
 TEST_F(TestFormTest, IntroductoryTestFadesCountsAndTakesTheDataEntry) {
+    // Without a stored font the items take the window's plain design font.
+    EXPECT_FALSE(ui()->DataPanel->font().bold());
+    EXPECT_FALSE(ui()->DataPanel->font().italic());
     ASSERT_TRUE(form->StartRun(Numbers(30), 20, 6000, false, true, true, true, false, 0));
     form->SetShowNextButtonVisible(false);
     Start();
