@@ -21,6 +21,8 @@ inline const QString AppTitle = QStringLiteral("Zorvik");
 inline const QString SaveFailed = QStringLiteral(
     "Не удалось сохранить файл \"%1\".\n%2\nИзменение сохранено в памяти и будет записано при "
     "следующем успешном сохранении.");
+inline const QString SaveRefused =
+    QStringLiteral("Не удалось сохранить файл \"%1\".\n%2\nИзменение не сохранено.");
 inline const QString CharNotInCodePage =
     QStringLiteral("Символ '%1' нельзя записать в кодировке Windows-1251.");
 inline const QString FileReadFailed = QStringLiteral("Не удалось прочитать файл \"%1\".\n%2");
@@ -113,6 +115,9 @@ inline const QString TextFileTooLarge =
     QStringLiteral("Файл слишком большой: загрузить можно файл размером не более %d МБ.");
 inline const QString TextFileNotText = QStringLiteral(
     "Это не текстовый файл: в нём есть нулевые байты или другие управляющие символы.");
+inline const QString FontNameNotInCodePage = QStringLiteral(
+    "В названии шрифта '%s' есть символ '%s', который нельзя записать в кодировке Windows-1251. "
+    "Оставлен прежний шрифт; выберите другой.");
 inline const QString ModuleCharNotInCodePage = QStringLiteral(
     "В модуле '%s' есть символ '%s', который нельзя записать в кодировке Windows-1251. Удалите "
     "или замените его и нажмите OK ещё раз.");
@@ -123,21 +128,11 @@ inline const QString WrongAnswerCell = QStringLiteral("неправильный 
 
 // Settings dialog: the names of the background colours, in the order the colour box lists them.
 inline const QString StandardColorNames[] = {
-    QStringLiteral("Чёрный"),
-    QStringLiteral("Бордовый"),
-    QStringLiteral("Зелёный"),
-    QStringLiteral("Оливковый"),
-    QStringLiteral("Тёмно-синий"),
-    QStringLiteral("Фиолетовый"),
-    QStringLiteral("Сине-зелёный"),
-    QStringLiteral("Серый"),
-    QStringLiteral("Серебристый"),
-    QStringLiteral("Красный"),
-    QStringLiteral("Ярко-зелёный"),
-    QStringLiteral("Жёлтый"),
-    QStringLiteral("Синий"),
-    QStringLiteral("Фуксия"),
-    QStringLiteral("Голубой"),
+    QStringLiteral("Чёрный"),       QStringLiteral("Бордовый"),     QStringLiteral("Зелёный"),
+    QStringLiteral("Оливковый"),    QStringLiteral("Тёмно-синий"),  QStringLiteral("Фиолетовый"),
+    QStringLiteral("Сине-зелёный"), QStringLiteral("Серый"),        QStringLiteral("Серебристый"),
+    QStringLiteral("Красный"),      QStringLiteral("Ярко-зелёный"), QStringLiteral("Жёлтый"),
+    QStringLiteral("Синий"),        QStringLiteral("Фуксия"),       QStringLiteral("Голубой"),
     QStringLiteral("Белый"),
 };
 inline const QString ExtendedColorNames[] = {

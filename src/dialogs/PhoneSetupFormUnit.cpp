@@ -1,6 +1,7 @@
 #include "dialogs/PhoneSetupFormUnit.h"
 
 #include "app/GeneratorsUnit.h"
+#include "platform/CodePageInput.h"
 #include "ui_PhoneSetupFormUnit.h"
 
 TPhoneSetupForm::TPhoneSetupForm(QWidget* parent)
@@ -8,6 +9,7 @@ TPhoneSetupForm::TPhoneSetupForm(QWidget* parent)
     ui->setupUi(this);
     // A dialog border: the size is the layout's, not the user's.
     setFixedSize(size().expandedTo(sizeHint()));
+    KeepToCodePage(ui->PhoneEdit);
     connect(ui->PhoneEdit, &QLineEdit::textChanged, this, [this] { PhoneEditChange(); });
     connect(ui->OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,8 +1,10 @@
 #include "dialogs/SettingsFromUnit.h"
 
+#include "app/Cp1251.h"
 #include "app/NameValue.h"
 #include "app/ResStrUnit.h"
 #include "app/Stores.h"
+#include "app/UtilsUnit.h"
 #include "dialogs/MySpeenEditUnit.h"
 #include "dialogs/PhoneSetupFormUnit.h"
 #include "modules/CommaText.h"
@@ -270,6 +272,12 @@ void TSettingsForm::FontSampleButtonClick() {
     int color = m_fontDialogFont.color;
     if (!AppPrompts().ChooseFont(this, font, color))
         return;
+    // The family is stored by name: one the code page cannot hold could never be saved.
+    QString bad;
+    if (!cp1251::canEncode(font.family(), &bad)) {
+        ShowError(this, Format(ResStr::FontNameNotInCodePage, {font.family(), bad}));
+        return;
+    }
     if (!font.family().isEmpty())
         m_fontDialogFont.name = font.family();
     if (font.pointSize() > 0)

@@ -2,6 +2,7 @@
 #include "ui_InputTestDataFormUnit.h"
 
 #include "app/ResStrUnit.h"
+#include "platform/CodePageInput.h"
 #include "platform/Prompts.h"
 #include "results/DrawTreeUnit.h"
 
@@ -21,6 +22,8 @@ TInputTestDataForm::TInputTestDataForm(QWidget* owner)
     for (QWidget* w : findChildren<QWidget*>())
         if (w->focusPolicy() != Qt::NoFocus)
             w->installEventFilter(this);
+    for (int k = 1; k <= kFieldCount; ++k)
+        KeepToCodePage(Edit(k));
     connect(ui->OKButton, &QPushButton::clicked, this, [this] { done(1); });
     connect(ui->CancelButton, &QPushButton::clicked, this, &TInputTestDataForm::CancelButtonClick);
     // OK is not the default button: Enter in a field moves on instead of closing.

@@ -249,6 +249,14 @@ TEST_F(SettingsFormTest, FontDialogStartsFromTheStoredFontAndOnlyOkChangesIt) {
     EXPECT_EQ(prompts.Last().initial, QStringLiteral("255"));
     EXPECT_EQ(f.TestFontText,
               QStringLiteral("FontName=Courier New\r\nFontSize=20\r\nFontColor=0\r\n"));
+
+    // A family the file cannot hold is refused by name and the font stays as it was.
+    prompts.ExpectFont(true, QFont(QStringLiteral("Noto ☎ Sans")), 0xFF0000);
+    prompts.ExpectMessage(QMessageBox::Ok);
+    f.FontSampleButtonClick();
+    EXPECT_TRUE(prompts.Last().text.contains(QStringLiteral("'☎'")));
+    EXPECT_EQ(f.TestFontText,
+              QStringLiteral("FontName=Courier New\r\nFontSize=20\r\nFontColor=0\r\n"));
 }
 
 TEST_F(SettingsFormTest, PhonePatternIsTakenAsTypedOnlyAfterOk) {
