@@ -132,8 +132,8 @@ TFontColorDialog::TFontColorDialog(QWidget* owner, const QFont& font, int color)
     auto* colorLabel = new QLabel(QStringLiteral("&Цвет:"), this);
     colorLabel->setBuddy(m_colorBox);
 
-    // The colour belongs with the effects, as in the classic dialog; should the chooser ever lay
-    // itself out otherwise, the colour goes below it.
+    // The colour is an effect of the text, like underline and strike-out; should the chooser ever
+    // lay itself out otherwise, the colour goes below it.
     auto* effects = m_chooser->findChild<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly);
     auto* effectsLayout =
         effects != nullptr ? qobject_cast<QBoxLayout*>(effects->layout()) : nullptr;

@@ -9,9 +9,9 @@ class QComboBox;
 class QFontDialog;
 class QLineEdit;
 
-// The item font's dialog: the toolkit's font chooser with a colour box beside its effects, as the
-// classic font dialog has. The colour box lists the sixteen basic colours and "Другой...", which
-// opens a colour dialog. Colours are in the files' form (0x00BBGGRR, or 0xFF0000nn for a system
+// The item font's dialog: the toolkit's font chooser, which has no colour, with a colour box among
+// its effects. The colour box lists the sixteen basic colours and "Другой...", which opens a
+// colour dialog. Colours are in the files' form (0x00BBGGRR, or 0xFF0000nn for a system
 // colour): a system colour the dialog started from stays one until the user picks another, so a
 // colour that follows the palette is never mistaken for one the user chose.
 class TFontColorDialog : public QDialog {
