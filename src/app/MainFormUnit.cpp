@@ -24,10 +24,13 @@
 #include "test/TestFormUnit.h"
 #include "ui_MainFormUnit.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QShortcut>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QUrl>
 #include <algorithm>
 #include <array>
@@ -65,13 +68,42 @@ private:
     mutable std::array<QString, 2> m_texts;
 };
 
+// Cells are drawn at the top left. Only the focused row of the focused list takes the highlight
+// text colour; a selection the list shows without the focus is drawn on the button face in the
+// window text colour, so the user sees where the keyboard is.
+class HistoryDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->displayAlignment = Qt::AlignLeft | Qt::AlignTop;
+        const auto* view = qobject_cast<const QAbstractItemView*>(parent());
+        const bool focusedRow =
+            view != nullptr && view->hasFocus() && view->currentIndex().row() == index.row();
+        if ((option->state & QStyle::State_Selected) && !focusedRow) {
+            option->state &= ~QStyle::State_Selected;
+            option->backgroundBrush = option->palette.brush(QPalette::Active, QPalette::Button);
+        }
+        const QColor text = focusedRow && (option->state & QStyle::State_Selected)
+                                ? option->palette.color(QPalette::Active, QPalette::HighlightedText)
+                                : option->palette.color(QPalette::Active, QPalette::Text);
+        option->palette.setColor(QPalette::Text, text);
+        option->palette.setColor(QPalette::HighlightedText, text);
+    }
+};
+
 // Font sizes from a hand-edited file are kept to what a screen can show.
 constexpr int kMinFontPoints = 1;
 constexpr int kMaxFontPoints = 400;
 
-// A text colour the user never chose follows the palette. On a background the user did choose, a
-// dark palette's light text would vanish (white on white), so such text takes black or white,
-// whichever stands out more.
+// The system colour "window text", which the item font has until the user picks a colour.
+constexpr int kDesignTextColor = static_cast<int>(0xFF000008u);
+
+// A colour the user picked is used as picked. A text colour the user never chose follows the
+// palette, and on a background the user did choose it could vanish (a dark palette's white text on
+// a white background), so only such text takes black or white, whichever stands out more.
 QColor ReadableOn(const QColor& background, const QColor& text) {
     const auto luma = [](const QColor& c) {
         return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF();
@@ -95,16 +127,29 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     statusBar()->addWidget(m_statusLabel, 1);
 
     QTreeWidget* tree = ui->ResultVirtualDrawTree;
+    tree->setItemDelegate(new HistoryDelegate(tree));
     tree->header()->setSectionsMovable(true);
     tree->header()->setSortIndicatorShown(true);
     tree->header()->setSectionsClickable(false); // a click on the header never re-sorts
-    // The date column takes whatever width the fitted panel leaves beside the result column.
+    // Both columns can be resized; the date column starts with whatever width the fitted panel
+    // leaves beside the result column.
     tree->header()->setStretchLastSection(false);
-    tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    tree->header()->setSectionResizeMode(QHeaderView::Interactive);
     FitHistoryPanel();
     tree->addAction(ui->DelCurAction);
     tree->addAction(ui->DelAllAction);
     tree->addAction(ui->DetailsPopupAction);
+    // A double click anywhere on the list, rows or empty space, opens the focused exam.
+    tree->viewport()->installEventFilter(this);
+    // Shift+F10 opens the pop-up menu, as the Menu key does.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), tree);
+    menuKey->setContext(Qt::WidgetShortcut);
+    connect(menuKey, &QShortcut::activated, tree, [tree] {
+        const QTreeWidgetItem* row = tree->currentItem();
+        const QPoint at = row != nullptr ? tree->visualItemRect(row).center() : QPoint(4, 4);
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, tree->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(tree->viewport(), &event);
+    });
     ConnectActions();
     FormCreate();
 }
@@ -127,9 +172,11 @@ void TMainForm::FitHistoryPanel() {
     const int result = std::max(90, resultWidth + padding);
     tree->setColumnWidth(0, date);
     tree->setColumnWidth(1, result);
-    const int panel = date + result + 2 * tree->frameWidth() +
-                      tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree);
-    ui->HistoryPanel->setFixedWidth(std::max(283, panel));
+    const int chrome = 2 * tree->frameWidth() +
+                       tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree);
+    const int panel = std::max(283, date + result + chrome);
+    ui->HistoryPanel->setFixedWidth(panel);
+    tree->setColumnWidth(0, panel - result - chrome);
 }
 
 void TMainForm::ConnectActions() {
@@ -153,8 +200,6 @@ void TMainForm::ConnectActions() {
     connect(ui->DelAllButton, &QPushButton::clicked, ui->DelAllAction, &QAction::trigger);
     connect(ui->DetaillButton, &QPushButton::clicked, ui->DetailAction, &QAction::trigger);
     connect(ui->NormButton, &QPushButton::clicked, ui->NormAction, &QAction::trigger);
-    connect(ui->ResultVirtualDrawTree, &QTreeWidget::itemDoubleClicked, this,
-            [this] { DetailActionExecute(); });
     // The window-wide shortcut works wherever the focus is.
     addAction(ui->HelpAction);
 }
@@ -284,7 +329,8 @@ int TMainForm::LaunchTest(const TLaunchParams& params) {
         TFontData fd;
         fd.name = design.family();
         fd.size = design.pointSize() > 0 ? design.pointSize() : 24;
-        fd.color = ColorToInt(textColor);
+        // Without a FontColor line the text keeps the design colour, which follows the palette.
+        fd.color = kDesignTextColor;
         IniTextToFont(fd, fontText);
         QFont font(fd.name);
         font.setPointSize(std::clamp(fd.size, kMinFontPoints, kMaxFontPoints));
@@ -293,8 +339,9 @@ int TMainForm::LaunchTest(const TLaunchParams& params) {
         font.setUnderline(fd.underline);
         font.setStrikeOut(fd.strikeOut);
         form.SetItemFont(font);
-        textColor = ColorFromInt(fd.color);
         textChosen = !IsSystemColor(fd.color);
+        if (fd.color != kDesignTextColor)
+            textColor = ColorFromInt(fd.color);
     }
     if (!textChosen && !IsSystemColor(background))
         textColor = ReadableOn(ColorFromInt(background), textColor);
@@ -364,12 +411,14 @@ void TMainForm::LoadHistory() {
         row->setData(0, SectionRole, e.section);
         row->setData(0, DateRole, e.date);
         row->setData(0, ResultRole, e.result);
-        row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         rows.append(row);
     }
     for (size_t i = 0; i < entries.size(); ++i)
         ui->Chart->AddBar(entries[i].result, labels[static_cast<qsizetype>(i)]);
     tree->addTopLevelItems(rows);
+    // Turning the list's own sorting off above hid the sort glyph and made the header clickable.
+    tree->header()->setSortIndicatorShown(true);
+    tree->header()->setSectionsClickable(false);
     tree->header()->setSortIndicator(0, Qt::AscendingOrder);
     tree->setUpdatesEnabled(true);
     if (tree->topLevelItemCount() > 0) {
@@ -413,8 +462,20 @@ void TMainForm::DelCurActionExecute() {
     LoadHistory();
 }
 
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        watched == ui->ResultVirtualDrawTree->viewport()) {
+        DetailActionExecute();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TMainForm::DelAllActionExecute() {
     if (!AskYesNo(this, ResStr::DeleteAllResultsQuestion))
+        return;
+    // An empty history has nothing to erase; no file is written.
+    if (ResultIds.isEmpty())
         return;
     // One save for the whole history instead of one per exam.
     RunGuarded(this, [&] { ResultIni().EraseSections(ResultIds); });

@@ -7,6 +7,7 @@
 #include "modules/CommaText.h"
 #include "modules/ModuleTextFile.h"
 #include "platform/Prompts.h"
+#include "results/DrawTreeUnit.h"
 #include "ui_ModuleEditFormUnit.h"
 
 #include <QShortcut>
@@ -206,4 +207,9 @@ void TModuleEditForm::OKButtonClick() {
         return;
     m_saved = true;
     accept();
+}
+
+void TModuleEditForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CenterOnScreen(this);
 }

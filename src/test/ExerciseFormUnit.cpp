@@ -5,6 +5,7 @@
 #include "app/ResStrUnit.h"
 #include "app/UtilsUnit.h"
 #include "platform/Prompts.h"
+#include "results/DrawTreeUnit.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -132,4 +133,9 @@ bool TExerciseForm::eventFilter(QObject* watched, QEvent* event) {
             Edit1Click(edit);
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void TExerciseForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CenterOnScreen(this);
 }

@@ -7,6 +7,7 @@
 #include "platform/Colors.h"
 #include "platform/Prompts.h"
 #include "platform/WindowMessages.h"
+#include "results/DrawTreeUnit.h"
 #include "results/ResultFormUnit.h"
 #include "test/ExerciseFormUnit.h"
 #include "test/InputTestDataFormUnit.h"
@@ -154,8 +155,12 @@ void TTestForm::startPresentation() {
         m_startDeferred = true;
         return;
     }
+    // Space or Enter presses the show-next button. Without it the focus rests on the item panel,
+    // where no key ends the run (it would otherwise fall to the cancel button).
     if (!ui->ShowNextButton->isHidden())
         ui->ShowNextButton->setFocus();
+    else
+        ui->DataPanel->setFocus();
     m_engine.StartPresentation(AppClock().MonotonicMSecs());
     Step1TimerTimer();
     if (m_engine.CurrentPhase() == TestRunEngine::Phase::Presenting)
@@ -366,6 +371,20 @@ void TTestForm::reject() {
         QDialog::done(2);
 }
 
+void TTestForm::keyPressEvent(QKeyEvent* event) {
+    // Escape cancels only a run that has begun; on the start page it does nothing.
+    if (event->matches(QKeySequence::Cancel) && ui->PageControl->currentWidget() == ui->StartPage) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TTestForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CenterOnScreen(this);
+}
+
 void TTestForm::endRun(int result) {
     m_closeQueryAttached = false;
     m_step1Timer->stop();
@@ -385,8 +404,11 @@ bool TTestForm::eventFilter(QObject* watched, QEvent* event) {
         if (watched == ui->AnswerEdit && AnswerEditKeyPress(key->key()))
             return true;
     } else if (event->type() == QEvent::FocusIn && watched == ui->AnswerEdit) {
-        // The first key typed replaces the placeholder.
-        ui->AnswerEdit->selectAll();
+        // The first key typed replaces the placeholder. Coming back to the window (from another
+        // one, or from the cancel question) keeps what was typed and where the caret was.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            ui->AnswerEdit->selectAll();
     }
     return QDialog::eventFilter(watched, event);
 }

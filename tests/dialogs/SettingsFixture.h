@@ -46,6 +46,13 @@ protected:
         form->TestDataComboBox()->setCurrentIndex(static_cast<int>(ids.indexOf(id)));
     }
 
+    // Picks an entry of a list as the user does: the list reports the pick even when the entry
+    // was already shown.
+    static void Pick(QComboBox* box, int index) {
+        box->setCurrentIndex(index);
+        Q_EMIT box->activated(index);
+    }
+
     // Acts on the next modal window as soon as its event loop runs.
     static void WhenModal(std::function<void(QWidget*)> action) {
         QTimer::singleShot(0, qApp, [action] {

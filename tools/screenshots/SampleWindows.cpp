@@ -13,6 +13,7 @@
 #include "modules/CommaText.h"
 #include "modules/ModuleEditFormUnit.h"
 #include "modules/TestTypesUnit.h"
+#include "platform/FontColorDialog.h"
 #include "results/HistoryUnit.h"
 #include "results/Norm2FormUnit.h"
 #include "results/NormFormUnit.h"
@@ -164,6 +165,13 @@ void VisitSampleWindows(const SampleWindowVisitor& visit, const QString& program
             QApplication::processEvents();
             visit(QString::fromLatin1(pages.at(static_cast<std::size_t>(i))), form);
         }
+    }
+    {
+        QFont font(QStringLiteral("DejaVu Serif"));
+        font.setPointSize(28);
+        TFontColorDialog form(nullptr, font, 0x800000);
+        ShowAndSettle(form);
+        visit(QStringLiteral("font"), form);
     }
     {
         TPhoneSetupForm form;
