@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(f.name.size() <= 31);
     TFontData g;
     IniTextToFont(g, FontToIniText(f));
-    FUZZ_CHECK(g.size == f.size && g.color == f.color && g.bold == f.bold &&
-               g.italic == f.italic && g.underline == f.underline && g.strikeOut == f.strikeOut);
+    FUZZ_CHECK(g.size == f.size && g.color == f.color && g.bold == f.bold && g.italic == f.italic &&
+               g.underline == f.underline && g.strikeOut == f.strikeOut);
     return 0;
 }

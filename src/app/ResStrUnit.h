@@ -123,21 +123,11 @@ inline const QString WrongAnswerCell = QStringLiteral("неправильный 
 
 // Settings dialog: the names of the background colours, in the order the colour box lists them.
 inline const QString StandardColorNames[] = {
-    QStringLiteral("Чёрный"),
-    QStringLiteral("Бордовый"),
-    QStringLiteral("Зелёный"),
-    QStringLiteral("Оливковый"),
-    QStringLiteral("Тёмно-синий"),
-    QStringLiteral("Фиолетовый"),
-    QStringLiteral("Сине-зелёный"),
-    QStringLiteral("Серый"),
-    QStringLiteral("Серебристый"),
-    QStringLiteral("Красный"),
-    QStringLiteral("Ярко-зелёный"),
-    QStringLiteral("Жёлтый"),
-    QStringLiteral("Синий"),
-    QStringLiteral("Фуксия"),
-    QStringLiteral("Голубой"),
+    QStringLiteral("Чёрный"),       QStringLiteral("Бордовый"),     QStringLiteral("Зелёный"),
+    QStringLiteral("Оливковый"),    QStringLiteral("Тёмно-синий"),  QStringLiteral("Фиолетовый"),
+    QStringLiteral("Сине-зелёный"), QStringLiteral("Серый"),        QStringLiteral("Серебристый"),
+    QStringLiteral("Красный"),      QStringLiteral("Ярко-зелёный"), QStringLiteral("Жёлтый"),
+    QStringLiteral("Синий"),        QStringLiteral("Фуксия"),       QStringLiteral("Голубой"),
     QStringLiteral("Белый"),
 };
 inline const QString ExtendedColorNames[] = {

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QVariantList>
 #include <optional>
 
 // A date-time is a real number of days since 30 December 1899, local time; the time of day is the
@@ -43,8 +44,6 @@ QString NewGuidText();
 
 // Removes leading and trailing characters whose codes are below 33.
 QString TrimControl(const QString& text);
-
-#include <QVariantList>
 
 // Fills a template the way the program's labels and messages are written: "%d" an integer, "%s" a
 // text, "%f", "%2f", "%8.2f" fixed-point (two decimals unless given, the user's decimal separator,

@@ -1,12 +1,19 @@
 #include "ZorvikTest.h"
 
+#include "app/LaunchUnit.h"
 #include "app/MainFormUnit.h"
+#include "app/NameValue.h"
 #include "app/ResStrUnit.h"
 #include "app/Stores.h"
+#include "modules/CommaText.h"
+#include "test/TestFormUnit.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace {
 
@@ -48,19 +55,6 @@ TEST_F(MainFormTest, StatusLineShowsTheProgramLine) {
         QStringLiteral(" Zorvik - тестирование  качества и скорости запоминания информации."));
     QCoreApplication::sendPostedEvents(&form);
 }
-
-} // namespace
-
-#include "app/LaunchUnit.h"
-#include "app/NameValue.h"
-#include "modules/CommaText.h"
-#include "test/TestFormUnit.h"
-
-#include <QApplication>
-#include <QRegularExpression>
-#include <QTimer>
-
-namespace {
 
 class LaunchFormTest : public ZorvikTest {
 protected:
