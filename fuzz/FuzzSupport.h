@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Cp1251.h"
+#include "core/Cp1251.h"
 
 #include <QString>
 #include <cstddef>

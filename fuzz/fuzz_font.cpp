@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "app/FontText.h"
+#include "core/FontText.h"
 
 // Any font text applies without a crash; a font written and applied to a plain font comes back.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "app/UtilsUnit.h"
+#include "core/UtilsUnit.h"
 
 #include <bit>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MyIniFile.h"
+#include "core/MyIniFile.h"
 
 #include <QColor>
 #include <QFont>

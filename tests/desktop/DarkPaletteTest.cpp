@@ -1,12 +1,12 @@
 #include "ZorvikTest.h"
 
-#include "app/FontText.h"
-#include "app/LaunchUnit.h"
-#include "app/MainFormUnit.h"
-#include "app/Stores.h"
-#include "app/ZorvikSettings.h"
-#include "dialogs/MyPanelUnit.h"
-#include "test/TestFormUnit.h"
+#include "core/FontText.h"
+#include "core/LaunchUnit.h"
+#include "core/Stores.h"
+#include "core/ZorvikSettings.h"
+#include "ui/dialogs/MyPanelUnit.h"
+#include "ui/main/MainFormUnit.h"
+#include "ui/run/TestFormUnit.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,13 +1,13 @@
 #include "ZorvikTest.h"
 
-#include "app/MainFormUnit.h"
-#include "app/SettingsTransfer.h"
-#include "app/Stores.h"
-#include "app/UtilsUnit.h"
-#include "dialogs/SettingsFromUnit.h"
-#include "modules/CommaText.h"
-#include "modules/ModuleEditFormUnit.h"
-#include "modules/TestTypesUnit.h"
+#include "core/CommaText.h"
+#include "core/Stores.h"
+#include "core/TestTypesUnit.h"
+#include "core/UtilsUnit.h"
+#include "ui/dialogs/SettingsFromUnit.h"
+#include "ui/main/MainFormUnit.h"
+#include "ui/main/SettingsTransfer.h"
+#include "ui/modules/ModuleEditFormUnit.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

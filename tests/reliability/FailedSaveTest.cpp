@@ -1,8 +1,8 @@
 #include "ZorvikTest.h"
 
-#include "app/MainFormUnit.h"
-#include "app/Stores.h"
-#include "app/UtilsUnit.h"
+#include "core/Stores.h"
+#include "core/UtilsUnit.h"
+#include "ui/main/MainFormUnit.h"
 
 #include <QCoreApplication>
 #include <QDir>

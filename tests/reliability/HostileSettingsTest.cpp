@@ -1,14 +1,14 @@
 #include "ZorvikTest.h"
 
-#include "app/LaunchUnit.h"
-#include "app/MainFormUnit.h"
-#include "app/Stores.h"
-#include "app/ZorvikSettings.h"
-#include "blink/MigTestFormUnit.h"
-#include "dialogs/MySpeenEditUnit.h"
-#include "dialogs/SettingsFromUnit.h"
-#include "modules/TestTypesUnit.h"
-#include "test/TestFormUnit.h"
+#include "core/LaunchUnit.h"
+#include "core/Stores.h"
+#include "core/TestTypesUnit.h"
+#include "core/ZorvikSettings.h"
+#include "ui/blink/MigTestFormUnit.h"
+#include "ui/dialogs/MySpeenEditUnit.h"
+#include "ui/dialogs/SettingsFromUnit.h"
+#include "ui/main/MainFormUnit.h"
+#include "ui/run/TestFormUnit.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "ZorvikTest.h"
 
-#include "app/Cp1251.h"
-#include "app/Random.h"
-#include "app/Stores.h"
+#include "core/Cp1251.h"
+#include "core/Random.h"
+#include "core/Stores.h"
 
 #include <QDir>
 #include <QFile>

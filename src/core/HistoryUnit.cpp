@@ -1,0 +1,97 @@
+#include "core/HistoryUnit.h"
+
+#include "core/NameValue.h"
+#include "core/ResStrUnit.h"
+#include "core/ResultRecordUnit.h"
+
+#include <QHash>
+#include <QLocale>
+#include <cmath>
+
+const QStringList kRecordKeys = {
+    ResultKey::ValidAnswerList, ResultKey::MyAnswerList, ResultKey::TestDt, ResultKey::NumsCnt,
+    ResultKey::OkAnswer,        ResultKey::BadAnswer,    ResultKey::Avg};
+
+namespace {
+const QString kExamDate = QStringLiteral("ExamDate");
+const QString& kExamResult = ResultKey::ExamResult;
+} // namespace
+
+std::vector<THistoryEntry> ReadHistory(const TMyIniFile& ini, const QStringList& sections) {
+    std::vector<THistoryEntry> out;
+    out.reserve(static_cast<size_t>(sections.size()));
+    // Bits text can spell NaN or an infinity; such a value reads as 0 like any other junk, so that
+    // sorting and drawing always see ordinary numbers.
+    const auto finite = [](double v) { return std::isfinite(v) ? v : 0.0; };
+    for (const QString& s : sections)
+        out.push_back({s, finite(BitsTextToFloat(ini.ReadString(s, kExamDate, QString()))),
+                       finite(BitsTextToFloat(ini.ReadString(s, kExamResult, QString())))});
+    return out;
+}
+
+QString SaveExamSection(TMyIniFile& ini, const QStringList& record, double coefficient,
+                        TDateTime now) {
+    const QString section = NewGuidText();
+    QList<QPair<QString, QString>> entries;
+    entries.append({kExamDate, FloatToBitsText(now)});
+    entries.append({kExamResult, FloatToBitsText(coefficient)});
+    for (const QString& line : record) {
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq > 0)
+            entries.append({line.left(eq), line.mid(eq + 1)});
+    }
+    ini.WriteValues(section, entries);
+    return section;
+}
+
+QStringList ReadStoredRecord(const TMyIniFile& ini, const QString& section) {
+    QStringList record;
+    QStringList keys = kRecordKeys;
+    keys.append(kExamResult);
+    for (const QString& key : keys)
+        NameValue::SetValue(record, key, ini.ReadString(section, key, QString()));
+    return record;
+}
+
+QString LongTimeFormat() {
+    QString fmt = QLocale().timeFormat(QLocale::LongFormat);
+    fmt.remove(QLatin1Char('t'));
+    return fmt.trimmed();
+}
+
+QString HistoryDateText(TDateTime date) {
+    const QDateTime dt = QDateTimeFromDateTime(date);
+    const QLocale locale;
+    QString text = locale.toString(dt.date(), QLocale::ShortFormat);
+    if (dt.time() != QTime(0, 0))
+        text += QLatin1Char(' ') + locale.toString(dt.time(), LongTimeFormat());
+    return Format(ResStr::HistoryDateCell,
+                  {text, locale.toString(dt.date(), QStringLiteral("dddd"))});
+}
+
+QStringList HistoryChartLabels(const std::vector<THistoryEntry>& entries) {
+    const QLocale locale;
+    // Exams come a few a day, so most bars find their day's label already made.
+    QHash<qint64, QString> days;
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(entries.size()));
+    // The whole days of the day count are the date; no time zone work is needed for a label.
+    const QDate epoch(1899, 12, 30);
+    for (const THistoryEntry& e : entries) {
+        const qint64 day =
+            std::isfinite(e.date) && std::fabs(e.date) < 3.0e6 ? static_cast<qint64>(e.date) : 0;
+        auto it = days.constFind(day);
+        if (it == days.cend())
+            it = days.insert(day, locale.toString(epoch.addDays(day), QLocale::ShortFormat));
+        out.append(*it);
+    }
+    return out;
+}
+
+QString HistoryResultText(double result) {
+    return Format(ResStr::HistoryResultCell, {result});
+}
+
+QString HistoryChartLabel(TDateTime date) {
+    return QLocale().toString(QDateTimeFromDateTime(date).date(), QLocale::ShortFormat);
+}

@@ -1,0 +1,96 @@
+#include "core/TestTypesUnit.h"
+
+#include "core/CommaText.h"
+#include "core/ResStrUnit.h"
+#include "core/UtilsUnit.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+const QString kStandart = QStringLiteral("Standart");
+const QString kName = QStringLiteral("Name");
+const QString kData = QStringLiteral("Data");
+
+// A value must stay on its line; a line break would start a key or a section of its own.
+QString oneLine(QString value) {
+    for (QChar& c : value)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    return value;
+}
+} // namespace
+
+TTestModule ReadTestModule(const TMyIniFile& ini, const QString& id) {
+    TTestModule m;
+    m.Id = id;
+    m.Standart = ini.ReadBool(id, kStandart, false);
+    m.Name = ini.ReadString(id, kName, kName);
+    m.Data = ini.ReadString(id, kData, QString());
+    return m;
+}
+
+TTestModuleArray LoadAllModules(const TMyIniFile& ini) {
+    QStringList ids;
+    ini.ReadSections(ids);
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(ids.begin(), ids.end(), [&](const QString& a, const QString& b) {
+        return collator.compare(a, b) < 0;
+    });
+    TTestModuleArray out;
+    out.reserve(static_cast<size_t>(ids.size()));
+    for (const QString& id : ids)
+        out.push_back(ReadTestModule(ini, id));
+    return out;
+}
+
+void ReplaceAllModules(TMyIniFile& ini, const TTestModuleArray& modules) {
+    // The new file is built whole and saved once. Erasing and writing key by key would save after
+    // every step, and a save failing halfway would leave some modules gone from the disk.
+    const QLatin1String crlf("\r\n");
+    QString text;
+    for (const TTestModule& m : modules) {
+        text += QLatin1Char('[') + m.Id + QLatin1Char(']') + crlf;
+        text += kStandart + QLatin1Char('=') + (m.Standart ? QLatin1Char('1') : QLatin1Char('0')) +
+                crlf;
+        text += kName + QLatin1Char('=') + oneLine(m.Name) + crlf;
+        text += kData + QLatin1Char('=') + oneLine(m.Data) + crlf;
+        text += crlf;
+    }
+    // The Data folder may be missing, as the file may; the first save of modules then makes it.
+    QDir().mkpath(QFileInfo(ini.FileName()).absolutePath());
+    const QString before = ini.ToText();
+    ini.SetText(text);
+    try {
+        ini.UpdateFile();
+    } catch (const SaveError&) {
+        // The old file is still on disk; the store must match it, so that nothing of this attempt
+        // shows up elsewhere in the program.
+        ini.SetText(before);
+        throw;
+    }
+}
+
+QString NewModuleId() {
+    return NewGuidText();
+}
+
+QStringList LoadModuleIds(const TMyIniFile& ini) {
+    QStringList ids;
+    ini.ReadSections(ids);
+    ids.append(PhoneNumsId);
+    return ids;
+}
+
+QString ModuleDisplayName(const TMyIniFile& ini, const QString& id) {
+    if (id == PhoneNumsId)
+        return ResStr::PhoneNumsName;
+    return ReadTestModule(ini, id).Name;
+}
+
+QStringList ModuleItems(const TTestModule& module) {
+    return CommaText::Read(module.Data);
+}

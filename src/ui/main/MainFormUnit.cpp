@@ -1,0 +1,423 @@
+#include "ui/main/MainFormUnit.h"
+
+#include "core/Clock.h"
+#include "core/CommaText.h"
+#include "core/FontText.h"
+#include "core/GeneratorsUnit.h"
+#include "core/HistoryUnit.h"
+#include "core/NameValue.h"
+#include "core/ResStrUnit.h"
+#include "core/Stores.h"
+#include "core/TestTypesUnit.h"
+#include "core/ZorvikSettings.h"
+#include "platform/Colors.h"
+#include "platform/Desktop.h"
+#include "platform/Prompts.h"
+#include "platform/WindowMessages.h"
+#include "ui/blink/MigTestFormUnit.h"
+#include "ui/dialogs/AboutFormUnit.h"
+#include "ui/dialogs/MyPanelUnit.h"
+#include "ui/main/SettingsTransfer.h"
+#include "ui/modules/ModuleEditFormUnit.h"
+#include "ui/results/NormFormUnit.h"
+#include "ui/results/ResultDetails.h"
+#include "ui/run/TestFormUnit.h"
+#include "ui_MainFormUnit.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QStyle>
+#include <QUrl>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+enum HistoryRole { SectionRole = Qt::UserRole, DateRole, ResultRole };
+
+// Rows sort by the date column (or the result column) as numbers, whatever their texts.
+class HistoryItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override {
+        const int col = treeWidget() ? treeWidget()->sortColumn() : 0;
+        const int role = col == 1 ? ResultRole : DateRole;
+        return data(0, role).toDouble() < other.data(0, role).toDouble();
+    }
+
+    // The two cell texts are made when first asked for, from the date and the result the row
+    // holds: a long history only ever shows a screenful of its rows.
+    QVariant data(int column, int role) const override {
+        if ((role == Qt::DisplayRole || role == Qt::EditRole) && (column == 0 || column == 1)) {
+            QString& text = m_texts[static_cast<size_t>(column)];
+            if (text.isNull())
+                text = column == 0
+                           ? HistoryDateText(QTreeWidgetItem::data(0, DateRole).toDouble())
+                           : HistoryResultText(QTreeWidgetItem::data(0, ResultRole).toDouble());
+            return text;
+        }
+        return QTreeWidgetItem::data(column, role);
+    }
+
+private:
+    mutable std::array<QString, 2> m_texts;
+};
+
+// Font sizes from a hand-edited file are kept to what a screen can show.
+constexpr int kMinFontPoints = 1;
+constexpr int kMaxFontPoints = 400;
+
+// A text colour the user never chose follows the palette. On a background the user did choose, a
+// dark palette's light text would vanish (white on white), so such text takes black or white,
+// whichever stands out more.
+QColor ReadableOn(const QColor& background, const QColor& text) {
+    const auto luma = [](const QColor& c) {
+        return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF();
+    };
+    if (std::abs(luma(background) - luma(text)) >= 0.4)
+        return text;
+    return luma(background) >= 0.5 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
+    ui->setupUi(this);
+    setCentralWidget(ui->DataPanel);
+    ui->MigTestSeparator->setSeparator(true);
+    // The blink test has no way in from the interface: its entry and separator stay hidden.
+    ui->MigTestSeparator->setVisible(false);
+    ui->MigTestAction->setVisible(false);
+    m_statusLabel = new QLabel(ResStr::StatusText, this);
+    m_statusLabel->setObjectName(QStringLiteral("StatusLabel"));
+    statusBar()->addWidget(m_statusLabel, 1);
+
+    QTreeWidget* tree = ui->ResultVirtualDrawTree;
+    tree->header()->setSectionsMovable(true);
+    tree->header()->setSortIndicatorShown(true);
+    tree->header()->setSectionsClickable(false); // a click on the header never re-sorts
+    // The date column takes whatever width the fitted panel leaves beside the result column.
+    tree->header()->setStretchLastSection(false);
+    tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    FitHistoryPanel();
+    tree->addAction(ui->DelCurAction);
+    tree->addAction(ui->DelAllAction);
+    tree->addAction(ui->DetailsPopupAction);
+    ConnectActions();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::FitHistoryPanel() {
+    // The widths were drawn for a small system font; a larger font or a high-DPI screen would cut
+    // the dates short. The date column takes the longest weekday of the user's locale.
+    QTreeWidget* tree = ui->ResultVirtualDrawTree;
+    const QFontMetrics fm(tree->font());
+    const int padding =
+        2 * tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) +
+        fm.horizontalAdvance(QLatin1Char('M'));
+    int dateWidth = 0;
+    for (int day = 0; day < 7; ++day)
+        dateWidth = std::max(dateWidth, fm.horizontalAdvance(HistoryDateText(46000.5 + day)));
+    const int resultWidth = fm.horizontalAdvance(HistoryResultText(9999.99));
+    const int date = std::max(189, dateWidth + padding);
+    const int result = std::max(90, resultWidth + padding);
+    tree->setColumnWidth(0, date);
+    tree->setColumnWidth(1, result);
+    const int panel = date + result + 2 * tree->frameWidth() +
+                      tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree);
+    ui->HistoryPanel->setFixedWidth(std::max(283, panel));
+}
+
+void TMainForm::ConnectActions() {
+    const auto bind = [this](QAction* a, void (TMainForm::*handler)()) {
+        connect(a, &QAction::triggered, this, handler);
+    };
+    bind(ui->SettingsAction, &TMainForm::SettingsActionExecute);
+    bind(ui->ModuleEditAction, &TMainForm::ModuleEditActionExecute);
+    bind(ui->TestAction, &TMainForm::TestActionExecute);
+    bind(ui->TrainAction, &TMainForm::TrainActionExecute);
+    bind(ui->ExamAction, &TMainForm::ExamActionExecute);
+    bind(ui->MigTestAction, &TMainForm::MigTestActionExecute);
+    bind(ui->NormAction, &TMainForm::NormActionExecute);
+    bind(ui->HelpAction, &TMainForm::HelpActionExecute);
+    bind(ui->AboutAction, &TMainForm::AboutActionExecute);
+    bind(ui->DelCurAction, &TMainForm::DelCurActionExecute);
+    bind(ui->DelAllAction, &TMainForm::DelAllActionExecute);
+    bind(ui->DetailAction, &TMainForm::DetailActionExecute);
+    bind(ui->DetailsPopupAction, &TMainForm::DetailActionExecute);
+    connect(ui->DelCurButton, &QPushButton::clicked, ui->DelCurAction, &QAction::trigger);
+    connect(ui->DelAllButton, &QPushButton::clicked, ui->DelAllAction, &QAction::trigger);
+    connect(ui->DetaillButton, &QPushButton::clicked, ui->DetailAction, &QAction::trigger);
+    connect(ui->NormButton, &QPushButton::clicked, ui->NormAction, &QAction::trigger);
+    connect(ui->ResultVirtualDrawTree, &QTreeWidget::itemDoubleClicked, this,
+            [this] { DetailActionExecute(); });
+    // The window-wide shortcut works wherever the focus is.
+    addAction(ui->HelpAction);
+}
+
+void TMainForm::FormCreate() {
+    ResultIni().ReadSections(ResultIds);
+    LoadHistory();
+    ResultRecord.clear();
+    LoadModuleList();
+    QCoreApplication::postEvent(this, new QEvent(WM_FIRST_START_CHECK));
+}
+
+void TMainForm::customEvent(QEvent* event) {
+    if (event->type() == WM_FIRST_START_CHECK) {
+        FirstStartCheck();
+        return;
+    }
+    QMainWindow::customEvent(event);
+}
+
+void TMainForm::FirstStartCheck() {
+    if (!Settings::FirstStart(SettingsIni()))
+        return;
+    // Written before the page opens, so that a failing browser never brings the page back.
+    if (!RunGuarded(this, [] {
+            SettingsIni().WriteBool(Settings::Section, Settings::Key::FirstStart, false);
+        }))
+        return;
+    HelpActionExecute();
+}
+
+void TMainForm::LoadModuleList() {
+    ModuleIds = LoadModuleIds(ModulesIni());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands
+
+void TMainForm::HelpActionExecute() {
+    // The outcome is ignored: a missing page or association produces no message.
+    AppDesktop().OpenUrl(QUrl::fromLocalFile(HelpFilePath()));
+}
+
+void TMainForm::SettingsActionExecute() {
+    ::SettingsActionExecute(this, ModuleIds);
+}
+
+void TMainForm::ModuleEditActionExecute() {
+    TModuleEditForm editor(this);
+    if (editor.Execute())
+        LoadModuleList();
+}
+
+void TMainForm::NormActionExecute() {
+    TNormForm form(this);
+    form.exec();
+}
+
+void TMainForm::AboutActionExecute() {
+    TAboutForm form(this);
+    form.SetVersionCaption(form.FileVersion());
+    form.exec();
+}
+
+void TMainForm::MigTestActionExecute() {
+    TMigTestForm form(this);
+    form.SetDigitCount(Settings::MigDigWidth(SettingsIni()));
+    form.SetDisplayTime(Settings::MigTimeLimit(SettingsIni()));
+    form.exec();
+}
+
+void TMainForm::TestActionExecute() {
+    if (LaunchTest(IntroductoryTestParams()) != 1)
+        return;
+    NameValue::SetValue(ResultRecord, QStringLiteral("ExamResult"),
+                        FloatToBitsText(CompletedRightCount / 5.0));
+    OpenResultDetails(this, ResultRecord);
+}
+
+void TMainForm::TrainActionExecute() {
+    if (LaunchTest(TrainParams(SettingsIni(), ModuleIds)) != 1)
+        return;
+    NameValue::SetValue(ResultRecord, QStringLiteral("ShowNorm"), QStringLiteral("-1"));
+    OpenResultDetails(this, ResultRecord);
+}
+
+void TMainForm::ExamActionExecute() {
+    const TLaunchParams params = ExamParams(SettingsIni());
+    if (LaunchTest(params) != 1)
+        return;
+    const double coefficient = ExamCoefficient(params.elementCount, CompletedRightCount,
+                                               PresentationSeconds, params.dataName);
+    // A failed save is shown; the details still open, so the run is never lost from sight.
+    SaveExamResult(coefficient);
+    NameValue::SetValue(ResultRecord, QStringLiteral("ExamResult"), FloatToBitsText(coefficient));
+    OpenResultDetails(this, ResultRecord);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Launching
+
+int TMainForm::LaunchTest(const TLaunchParams& params) {
+    TTestForm form(this);
+    ui->DataPanel->hide();
+    struct Restore {
+        QWidget* panel;
+        ~Restore() { panel->show(); }
+    } restore{ui->DataPanel};
+
+    if (params.enterAtEnd)
+        form.SetShowNextButtonVisible(false);
+    const TMyIniFile& settings = SettingsIni();
+    const int background = Settings::BackgroundColor(settings);
+    form.SetItemPanelColor(ColorFromInt(background));
+    bool textChosen = false;
+
+    // The item font starts from the window's own design font, without styles; the stored font
+    // text is applied on top of it.
+    QColor textColor = palette().color(QPalette::WindowText);
+    if (const auto* panel = form.findChild<TMyPanel*>(QStringLiteral("DataPanel")))
+        textColor = panel->FontColor();
+    const QString fontText = ReadFontText(settings);
+    if (!fontText.isEmpty()) {
+        QFont design = form.font();
+        if (const auto* panel = form.findChild<TMyPanel*>(QStringLiteral("DataPanel")))
+            design = panel->font();
+        TFontData fd;
+        fd.name = design.family();
+        fd.size = design.pointSize() > 0 ? design.pointSize() : 24;
+        fd.color = ColorToInt(textColor);
+        IniTextToFont(fd, fontText);
+        QFont font(fd.name);
+        font.setPointSize(std::clamp(fd.size, kMinFontPoints, kMaxFontPoints));
+        font.setBold(fd.bold);
+        font.setItalic(fd.italic);
+        font.setUnderline(fd.underline);
+        font.setStrikeOut(fd.strikeOut);
+        form.SetItemFont(font);
+        textColor = ColorFromInt(fd.color);
+        textChosen = !IsSystemColor(fd.color);
+    }
+    if (!textChosen && !IsSystemColor(background))
+        textColor = ReadableOn(ColorFromInt(background), textColor);
+    form.SetNormalTextColor(textColor);
+    form.setWindowTitle(StripAmpersand(params.caption));
+
+    if (params.dataName == PhoneNumsId) {
+        TestItems.clear();
+        const QString pattern = Settings::PhoneFormat(settings);
+        for (int i = 0; i < params.elementCount; ++i)
+            TestItems.append(GeneratePhoneNumber(pattern));
+    } else {
+        const TTestModule module = ReadTestModule(ModulesIni(), params.dataName);
+        TestItems = ModuleItems(module);
+        if (!params.rangeKey.isEmpty())
+            TestItems = CutToRange(
+                TestItems, settings.ReadString(Settings::Section, params.rangeKey, {}), module.Id);
+        if (TestItems.isEmpty()) {
+            ShowWarning(this, Format(ResStr::EmptyModule, {module.Name}));
+            return 2;
+        }
+    }
+
+    const int timeLimit = params.infiniteTime ? kInfiniteTimeLimit : params.timeLimit;
+    form.SetResultRecord(&ResultRecord);
+    int result = 2;
+    if (m_runHook) {
+        TLaunchParams effective = params;
+        effective.timeLimit = timeLimit;
+        result = m_runHook(form, TestItems, effective);
+    } else {
+        result = form.RunTest(TestItems, params.elementCount, timeLimit, params.meanTimeLimit,
+                              params.doCalc, params.showCurrent, params.enterAtEnd,
+                              params.allowTips, params.maxWrongPercent);
+    }
+    CompletedRightCount = form.CompletedRightCount;
+    PresentationTime = form.PresentationTime;
+    RightCount = form.RightCount;
+    WrongCount = form.WrongCount;
+    PresentationSeconds = form.PresentationSeconds;
+    return result;
+}
+
+// ---------------------------------------------------------------------------------------------
+// History
+
+void TMainForm::LoadHistory() {
+    QTreeWidget* tree = ui->ResultVirtualDrawTree;
+    tree->setUpdatesEnabled(false);
+    tree->setSortingEnabled(false);
+    tree->clear();
+    ui->Chart->Clear();
+    QList<QTreeWidgetItem*> rows;
+    const std::vector<THistoryEntry> entries = ReadHistory(ResultIni(), ResultIds);
+    const QStringList labels = HistoryChartLabels(entries);
+    rows.reserve(static_cast<qsizetype>(entries.size()));
+    // Rows go in oldest first, sorted here once rather than by the list's item comparisons; the
+    // chart keeps the saving order.
+    std::vector<size_t> order(entries.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return entries[a].date < entries[b].date; });
+    for (size_t i : order) {
+        const THistoryEntry& e = entries[i];
+        auto* row = new HistoryItem; // its cell texts come from the date and the result
+        row->setData(0, SectionRole, e.section);
+        row->setData(0, DateRole, e.date);
+        row->setData(0, ResultRole, e.result);
+        row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        rows.append(row);
+    }
+    for (size_t i = 0; i < entries.size(); ++i)
+        ui->Chart->AddBar(entries[i].result, labels[static_cast<qsizetype>(i)]);
+    tree->addTopLevelItems(rows);
+    tree->header()->setSortIndicator(0, Qt::AscendingOrder);
+    tree->setUpdatesEnabled(true);
+    if (tree->topLevelItemCount() > 0) {
+        tree->setCurrentItem(tree->topLevelItem(0));
+        tree->topLevelItem(0)->setSelected(true);
+    }
+}
+
+bool TMainForm::SaveExamResult(double coefficient) {
+    const TDateTime now = AppClock().Now();
+    const bool ok = RunGuarded(this, [&] {
+        ResultIds.append(SaveExamSection(ResultIni(), ResultRecord, coefficient, now));
+    });
+    // Whether or not the file took it, the list shows what the store holds and will write.
+    ResultIni().ReadSections(ResultIds);
+    LoadHistory();
+    return ok;
+}
+
+QTreeWidgetItem* TMainForm::FocusedRow() const {
+    return ui->ResultVirtualDrawTree->currentItem();
+}
+
+void TMainForm::DetailActionExecute() {
+    const QTreeWidgetItem* row = FocusedRow();
+    if (!row)
+        return;
+    ResultRecord = ReadStoredRecord(ResultIni(), row->data(0, SectionRole).toString());
+    OpenResultDetails(this, ResultRecord);
+}
+
+void TMainForm::DelCurActionExecute() {
+    const QTreeWidgetItem* row = FocusedRow();
+    if (!row)
+        return;
+    const QString section = row->data(0, SectionRole).toString();
+    if (!AskYesNo(this, ResStr::DeleteResultQuestion))
+        return;
+    RunGuarded(this, [&] { ResultIni().EraseSection(section); });
+    ResultIni().ReadSections(ResultIds);
+    LoadHistory();
+}
+
+void TMainForm::DelAllActionExecute() {
+    if (!AskYesNo(this, ResStr::DeleteAllResultsQuestion))
+        return;
+    // One save for the whole history instead of one per exam.
+    RunGuarded(this, [&] { ResultIni().EraseSections(ResultIds); });
+    ResultIni().ReadSections(ResultIds);
+    LoadHistory();
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "core/LaunchUnit.h"
+#include "core/UtilsUnit.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class TMainForm;
+}
+class QLabel;
+class QTreeWidgetItem;
+class TTestForm;
+
+// The program's one top-level window: menus, the exam history as a chart and a list, and the
+// commands that launch tests and open the other windows.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Commands.
+    void SettingsActionExecute();
+    void ModuleEditActionExecute();
+    void TestActionExecute();
+    void TrainActionExecute();
+    void ExamActionExecute();
+    void MigTestActionExecute();
+    void NormActionExecute();
+    void HelpActionExecute();
+    void AboutActionExecute();
+    void DelCurActionExecute();
+    void DelAllActionExecute();
+    void DetailActionExecute();
+
+    // Handler of WM_FIRST_START_CHECK: opens the help page once per installation.
+    void FirstStartCheck();
+
+    // Runs one test with the given values; 1 when it completed, 2 otherwise.
+    int LaunchTest(const TLaunchParams& params);
+    void LoadModuleList();
+    void LoadHistory();
+    // Appends the current result record as a new exam; false when the save failed.
+    bool SaveExamResult(double coefficient);
+
+    // Tests run the test window through this hook instead of showing it modally.
+    using RunHook = std::function<int(TTestForm&, const QStringList& items, const TLaunchParams&)>;
+    void SetRunHook(RunHook hook) { m_runHook = std::move(hook); }
+
+    QStringList ModuleIds;
+    QStringList ResultIds;
+    QStringList TestItems;
+    QStringList ResultRecord;
+    int CompletedRightCount = 0;
+    TDateTime PresentationTime = 0.0;
+    int RightCount = 0;
+    int WrongCount = 0;
+    double PresentationSeconds = 0.0;
+
+protected:
+    void customEvent(QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FitHistoryPanel();
+    void ConnectActions();
+    QTreeWidgetItem* FocusedRow() const;
+
+    std::unique_ptr<Ui::TMainForm> ui;
+    QLabel* m_statusLabel = nullptr;
+    RunHook m_runHook;
+};

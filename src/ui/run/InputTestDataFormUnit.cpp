@@ -1,0 +1,94 @@
+#include "ui/run/InputTestDataFormUnit.h"
+#include "ui_InputTestDataFormUnit.h"
+
+#include "core/ResStrUnit.h"
+#include "platform/Prompts.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+const QString kUntouched = QStringLiteral("???");
+}
+
+TInputTestDataForm::TInputTestDataForm(QWidget* owner)
+    : QDialog(owner), ui(new Ui::TInputTestDataForm) {
+    ui->setupUi(this);
+    setFixedSize(size());
+    for (int k = 1; k <= kFieldCount; ++k)
+        Edit(k)->installEventFilter(this);
+    connect(ui->OKButton, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui->CancelButton, &QPushButton::clicked, this, &TInputTestDataForm::CancelButtonClick);
+    // OK is not the default button: Enter in a field moves on instead of closing.
+    ui->OKButton->setAutoDefault(false);
+    ui->CancelButton->setAutoDefault(false);
+    ui->Edit1->setFocus();
+}
+
+TInputTestDataForm::~TInputTestDataForm() = default;
+
+QLineEdit* TInputTestDataForm::Edit(int k) const {
+    return findChild<QLineEdit*>(QStringLiteral("Edit") + QString::number(k));
+}
+
+QStringList TInputTestDataForm::Answers() const {
+    QStringList out;
+    for (int k = 1; k <= kFieldCount; ++k)
+        out.append(Edit(k)->text());
+    return out;
+}
+
+void TInputTestDataForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ui->Edit1->setFocus();
+    Edit1Click(ui->Edit1);
+}
+
+void TInputTestDataForm::Edit1Click(QLineEdit* edit) {
+    if (edit->text() == kUntouched)
+        edit->clear();
+}
+
+bool TInputTestDataForm::FormKeyPress(QKeyEvent* event) {
+    const int key = event->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+        return false;
+    // Posted, as the focus move of a dialog is: the key is finished with before the focus moves.
+    QTimer::singleShot(0, this, [this] { focusNextChild(); });
+    return true;
+}
+
+void TInputTestDataForm::CancelButtonClick() {
+    if (AskYesNo(this, ResStr::CancelTestQuestion)) {
+        m_closeQueryAttached = false;
+        done(2);
+    }
+}
+
+void TInputTestDataForm::reject() {
+    // Escape and the title bar's close both come here; they ask like the cancel button.
+    if (m_closeQueryAttached)
+        ui->CancelButton->click();
+    else
+        done(2);
+}
+
+bool TInputTestDataForm::eventFilter(QObject* watched, QEvent* event) {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (edit) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::MouseButtonPress:
+            Edit1Click(edit);
+            break;
+        case QEvent::KeyPress:
+            if (FormKeyPress(static_cast<QKeyEvent*>(event)))
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,193 @@
+#include "ZorvikTest.h"
+
+#include "core/CommaText.h"
+#include "core/HistoryUnit.h"
+#include "core/ResStrUnit.h"
+#include "core/Stores.h"
+#include "ui/main/MainFormUnit.h"
+#include "ui/results/HistoryChartUnit.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+const QByteArray kExampleSection = "[{5B1E7C2A-0D4F-4A8B-9C3E-71F2A6D80B14}]\r\n"
+                                   "ExamDate=4675614456281388373\r\n"
+                                   "ExamResult=4605380978949069210\r\n"
+                                   "ValidAnswerList=12,45,07,88,31\r\n"
+                                   "MyAnswerList=12,45,70,88,31\r\n"
+                                   "TestDt=4555040743114238999\r\n"
+                                   "NumsCnt=5\r\nOkAnswer=4\r\nBadAnswer=1\r\n"
+                                   "Avg=4618441417868443648\r\n\r\n";
+
+QByteArray Exam(const char* guid, double date, double result) {
+    return QByteArray("[") + guid + "]\r\nExamDate=" + FloatToBitsText(date).toLatin1() +
+           "\r\nExamResult=" + FloatToBitsText(result).toLatin1() + "\r\n\r\n";
+}
+
+class HistoryTest : public ZorvikTest {
+protected:
+    QTreeWidget* Tree(TMainForm& f) {
+        return f.findChild<QTreeWidget*>(QStringLiteral("ResultVirtualDrawTree"));
+    }
+    THistoryChart* Chart(TMainForm& f) {
+        return f.findChild<THistoryChart*>(QStringLiteral("Chart"));
+    }
+    static QStringList Column(QTreeWidget* t, int col) {
+        QStringList out;
+        for (int i = 0; i < t->topLevelItemCount(); ++i)
+            out << t->topLevelItem(i)->text(col);
+        return out;
+    }
+    // Closes whatever modal window the program opens next (the details window).
+    static void CloseNextModal() {
+        QTimer::singleShot(0, [] {
+            if (QWidget* w = QApplication::activeModalWidget())
+                w->close();
+        });
+    }
+};
+
+TEST(HistoryTexts, CellsUnderARussianLocale) {
+    EXPECT_EQ(HistoryDateText(39156.604166666664), QStringLiteral("15.03.2007 14:30:00 (четверг)"));
+    EXPECT_EQ(HistoryDateText(39156.0), QStringLiteral("15.03.2007 (четверг)"));
+    EXPECT_EQ(HistoryDateText(0.0), QStringLiteral("30.12.1899 (суббота)"));
+    EXPECT_EQ(HistoryResultText(16.5), QStringLiteral("   16,50"));
+    EXPECT_EQ(HistoryResultText(-2.4), QStringLiteral("   -2,40"));
+    EXPECT_EQ(HistoryChartLabel(39156.604166666664), QStringLiteral("15.03.2007"));
+}
+
+TEST_F(HistoryTest, ExampleSectionIsListedAndCharted) {
+    WriteFile(QStringLiteral("result.ini"), kExampleSection);
+    TMainForm form;
+    QTreeWidget* tree = Tree(form);
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), QStringLiteral("15.03.2007 14:30:00 (четверг)"));
+    EXPECT_EQ(tree->topLevelItem(0)->text(1), QStringLiteral("    0,80"));
+    EXPECT_EQ(tree->currentItem(), tree->topLevelItem(0));
+    ASSERT_EQ(Chart(form)->Bars().size(), 1);
+    EXPECT_DOUBLE_EQ(Chart(form)->Bars()[0].value, 0.8);
+    EXPECT_EQ(Chart(form)->Bars()[0].label, QStringLiteral("15.03.2007"));
+    QCoreApplication::sendPostedEvents(&form);
+}
+
+TEST_F(HistoryTest, ListIsOldestFirstWhileChartKeepsSavingOrder) {
+    WriteFile(QStringLiteral("result.ini"),
+              Exam("{B}", 40000.5, 10.0) + Exam("{A}", 39000.25, -2.4) +
+                  "[{NoDate}]\r\nJunk=1\r\nExamResult=9221120237041090560\r\n\r\n" +
+                  Exam("{C}", 40000.5, 3.0));
+    TMainForm form;
+    QTreeWidget* tree = Tree(form);
+    EXPECT_EQ(Column(tree, 1),
+              (QStringList{QStringLiteral("    0,00"), QStringLiteral("   -2,40"),
+                           QStringLiteral("   10,00"), QStringLiteral("    3,00")}));
+    QVector<double> bars;
+    for (const auto& b : Chart(form)->Bars())
+        bars << b.value;
+    EXPECT_EQ(bars, (QVector<double>{10.0, -2.4, 0.0, 3.0}));
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), QStringLiteral("30.12.1899 (суббота)"));
+    QCoreApplication::sendPostedEvents(&form);
+}
+
+TEST_F(HistoryTest, DeletingAsksAndFocusesTheOldestRemaining) {
+    WriteFile(QStringLiteral("result.ini"),
+              Exam("{A}", 39000.0, 1.0) + Exam("{B}", 39001.0, 2.0) + Exam("{C}", 39002.0, 3.0));
+    TMainForm form;
+    QCoreApplication::sendPostedEvents(&form);
+    desktop.urls.clear();
+    QTreeWidget* tree = Tree(form);
+    tree->setCurrentItem(tree->topLevelItem(2));
+
+    prompts.ExpectMessage(QMessageBox::No);
+    form.DelCurActionExecute();
+    EXPECT_EQ(prompts.Last().text, ResStr::DeleteResultQuestion);
+    EXPECT_EQ(prompts.Last().caption, ResStr::Confirmation);
+    EXPECT_EQ(tree->topLevelItemCount(), 3);
+
+    tree->setCurrentItem(tree->topLevelItem(1));
+    prompts.ExpectMessage(QMessageBox::Yes);
+    form.DelCurActionExecute();
+    EXPECT_EQ(form.ResultIds, (QStringList{QStringLiteral("{A}"), QStringLiteral("{C}")}));
+    EXPECT_EQ(tree->currentItem(), tree->topLevelItem(0));
+    EXPECT_EQ(ReadFile(QStringLiteral("result.ini")),
+              Exam("{A}", 39000.0, 1.0) + Exam("{C}", 39002.0, 3.0));
+
+    prompts.ExpectMessage(QMessageBox::Yes);
+    form.DelAllActionExecute();
+    EXPECT_EQ(prompts.Last().text, ResStr::DeleteAllResultsQuestion);
+    EXPECT_EQ(tree->topLevelItemCount(), 0);
+    EXPECT_TRUE(Chart(form)->Bars().isEmpty());
+    EXPECT_EQ(ReadFile(QStringLiteral("result.ini")), QByteArray());
+
+    // On an empty history the question is still asked; no row, no question for one row.
+    prompts.ExpectMessage(QMessageBox::Yes);
+    form.DelAllActionExecute();
+    form.DelCurActionExecute();
+    form.DetailActionExecute();
+}
+
+TEST_F(HistoryTest, SavingAnExamAppendsTheNineKeysInOrder) {
+    WriteFile(QStringLiteral("result.ini"), kExampleSection);
+    TMainForm form;
+    QCoreApplication::sendPostedEvents(&form);
+    form.ResultRecord = {QStringLiteral("ValidAnswerList=") +
+                             CommaText::Write({QStringLiteral("1, 2"), QStringLiteral("\"x\"")}),
+                         QStringLiteral("MyAnswerList=12,45"),
+                         QStringLiteral("TestDt=5"),
+                         QStringLiteral("NumsCnt=2"),
+                         QStringLiteral("OkAnswer=0"),
+                         QStringLiteral("BadAnswer=2"),
+                         QStringLiteral("Avg=7")};
+    ASSERT_TRUE(form.SaveExamResult(16.5));
+    ASSERT_EQ(form.ResultIds.size(), 2);
+    const QString guid = form.ResultIds[1];
+    EXPECT_EQ(guid.size(), 38);
+    QStringList lines;
+    ResultIni().ReadSectionValues(guid, lines);
+    QStringList keys;
+    for (const QString& l : lines)
+        keys << l.left(l.indexOf(QLatin1Char('=')));
+    EXPECT_EQ(keys, (QStringList{QStringLiteral("ExamDate"), QStringLiteral("ExamResult"),
+                                 QStringLiteral("ValidAnswerList"), QStringLiteral("MyAnswerList"),
+                                 QStringLiteral("TestDt"), QStringLiteral("NumsCnt"),
+                                 QStringLiteral("OkAnswer"), QStringLiteral("BadAnswer"),
+                                 QStringLiteral("Avg")}));
+    EXPECT_EQ(lines[0], QStringLiteral("ExamDate=") + FloatToBitsText(clock.Now()));
+    EXPECT_EQ(lines[1], QStringLiteral("ExamResult=") + FloatToBitsText(16.5));
+    EXPECT_TRUE(ReadFile(QStringLiteral("result.ini")).startsWith(kExampleSection));
+    EXPECT_EQ(Tree(form)->topLevelItemCount(), 2);
+
+    // The stored record comes back with its answers unchanged.
+    Tree(form)->setCurrentItem(Tree(form)->topLevelItem(1));
+    CloseNextModal();
+    form.DetailActionExecute();
+    EXPECT_EQ(CommaText::Read(form.ResultRecord[0].mid(16)),
+              (QStringList{QStringLiteral("1, 2"), QStringLiteral("\"x\"")}));
+    EXPECT_EQ(form.ResultRecord.last(), QStringLiteral("ExamResult=") + FloatToBitsText(16.5));
+}
+
+TEST_F(HistoryTest, FailedSaveKeepsTheExamAndShowsThePath) {
+    TMainForm form;
+    QCoreApplication::sendPostedEvents(&form);
+    desktop.urls.clear();
+    WriteFile(QStringLiteral("result.ini/blocker"), "x"); // a folder where the file should be
+    // WriteFile reopened the stores; the form keeps using the new ones.
+    form.ResultRecord = {QStringLiteral("NumsCnt=5")};
+    prompts.ExpectMessage(QMessageBox::Ok);
+    EXPECT_FALSE(form.SaveExamResult(1.5));
+    EXPECT_TRUE(prompts.Last().text.contains(PathOf(QStringLiteral("result.ini"))));
+    EXPECT_EQ(Tree(form)->topLevelItemCount(), 1); // still listed: memory holds it
+    QDir(PathOf(QStringLiteral("result.ini"))).removeRecursively();
+    form.ResultRecord = {QStringLiteral("NumsCnt=6")};
+    ASSERT_TRUE(form.SaveExamResult(2.5));
+    ReopenStores();
+    QStringList sections;
+    ResultIni().ReadSections(sections);
+    EXPECT_EQ(sections.size(), 2); // the next good save wrote both
+}
+
+} // namespace
