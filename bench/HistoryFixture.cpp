@@ -1,8 +1,8 @@
 #include "HistoryFixture.h"
 
+#include "core/BitsText.h"
 #include "core/CommaText.h"
 #include "core/Cp1251.h"
-#include "core/UtilsUnit.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/UtilsUnit.h"
+#include "core/DateTimeText.h"
 
 // The program's one source of time. Date-times (for stamps) come from the local clock; durations
 // come from a monotonic clock, so a change of the wall clock during a run never bends a measured

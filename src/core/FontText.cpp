@@ -1,7 +1,7 @@
 #include "core/FontText.h"
 
+#include "core/BitsText.h"
 #include "core/NameValue.h"
-#include "core/UtilsUnit.h"
 #include "core/ZorvikSettings.h"
 
 namespace {

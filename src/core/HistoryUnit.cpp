@@ -1,4 +1,6 @@
 #include "core/HistoryUnit.h"
+#include "core/BitsText.h"
+#include "core/TextFormat.h"
 
 #include "core/NameValue.h"
 #include "core/ResStrUnit.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/DateTimeText.h"
 #include "core/MyIniFile.h"
-#include "core/UtilsUnit.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "core/Cp1251.h"
 #include "core/ResStrUnit.h"
-#include "core/UtilsUnit.h"
+#include "core/TextFormat.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,8 +1,8 @@
 #include "core/MyIniFile.h"
 
+#include "core/BitsText.h"
 #include "core/Cp1251.h"
 #include "core/ResStrUnit.h"
-#include "core/UtilsUnit.h"
 
 #include <QFile>
 #include <QSaveFile>

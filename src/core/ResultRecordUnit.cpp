@@ -1,4 +1,5 @@
 #include "core/ResultRecordUnit.h"
+#include "core/BitsText.h"
 
 #include "core/CommaText.h"
 #include "core/NameValue.h"

@@ -1,4 +1,7 @@
 #include "core/TestRunEngine.h"
+#include "core/AnswerMatch.h"
+#include "core/BitsText.h"
+#include "core/TextFormat.h"
 
 #include "core/CommaText.h"
 #include "core/Random.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/UtilsUnit.h"
+#include "core/DateTimeText.h"
 
 #include <QStringList>
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include "core/CommaText.h"
 #include "core/ResStrUnit.h"
-#include "core/UtilsUnit.h"
+#include "core/TextFormat.h"
 
 #include <QCollator>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "core/UtilsUnit.h"
+#include "core/AnswerMatch.h"
 
 #include <cctype>
 #include <gtest/gtest.h>

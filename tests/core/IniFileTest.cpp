@@ -1,4 +1,4 @@
-#include "ZorvikTest.h"
+#include "CoreTest.h"
 
 #include "core/Cp1251.h"
 #include "core/MyIniFile.h"
@@ -18,7 +18,7 @@ void PrintTo(const LoadCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class IniLoadSave : public ZorvikTest, public ::testing::WithParamInterface<LoadCase> {};
+class IniLoadSave : public CoreTest, public ::testing::WithParamInterface<LoadCase> {};
 
 TEST_P(IniLoadSave, FirstChangeRewritesInSavingFormat) {
     const LoadCase& c = GetParam();
@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                  QStringLiteral("[A]\nx=1\n\n[B]\ny=2\n\n[C]\nz=3\n\n[S]\nK=v\n\n")}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
-class IniFileTest : public ZorvikTest {};
+class IniFileTest : public CoreTest {};
 
 TEST_F(IniFileTest, TypedReadsFollowTheValueRules) {
     WriteFile(QStringLiteral("x.ini"),

@@ -1,4 +1,4 @@
-#include "ZorvikTest.h"
+#include "CoreTest.h"
 
 #include "core/CommaText.h"
 #include "core/LaunchUnit.h"
@@ -7,7 +7,7 @@
 
 namespace {
 
-class LaunchParamsTest : public ZorvikTest {};
+class LaunchParamsTest : public CoreTest {};
 
 const QStringList kIds = {QStringLiteral("TestNumsData1"), QStringLiteral("TestNumsData2"),
                           QStringLiteral("{MY}"), QStringLiteral("PhoneNums")};

@@ -1,4 +1,4 @@
-#include "ZorvikTest.h"
+#include "CoreTest.h"
 #include "core/CommaText.h"
 #include "core/Cp1251.h"
 #include "core/Stores.h"
@@ -12,7 +12,7 @@ namespace {
 
 const QString kModulesFile = QStringLiteral("Data/modules.ini");
 
-class ModuleStoreTest : public ZorvikTest {};
+class ModuleStoreTest : public CoreTest {};
 
 QStringList idsOf(const TTestModuleArray& modules) {
     QStringList ids;

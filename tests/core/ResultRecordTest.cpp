@@ -1,3 +1,4 @@
+#include "core/BitsText.h"
 #include "core/CommaText.h"
 #include "core/ResultRecordUnit.h"
 

@@ -1,13 +1,12 @@
-#include "ZorvikTest.h"
+#include "CoreTest.h"
 
 #include "core/FontText.h"
 #include "core/Stores.h"
 #include "core/ZorvikSettings.h"
-#include "platform/Colors.h"
 
 namespace {
 
-class SettingsTest : public ZorvikTest {};
+class SettingsTest : public CoreTest {};
 
 TEST_F(SettingsTest, MissingFileGivesEveryDefault) {
     const TMyIniFile& ini = SettingsIni();
@@ -34,7 +33,7 @@ TEST_F(SettingsTest, HandEditedValuesParseOrFallBack) {
                                          "TestElValue=abc\nTestTimeLimitType=5\nDoCalc=2\n"
                                          "ExamElValue = 70\nFirstStart=0\n")));
     const TMyIniFile& ini = SettingsIni();
-    EXPECT_EQ(ColorFromInt(Settings::BackgroundColor(ini)), QColor(255, 0, 0));
+    EXPECT_EQ(Settings::BackgroundColor(ini), 0x0000FF);
     EXPECT_EQ(Settings::TestElValue(ini), 20);
     EXPECT_EQ(Settings::TestTimeLimitType(ini), 5);
     EXPECT_TRUE(Settings::DoCalc(ini));

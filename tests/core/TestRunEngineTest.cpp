@@ -1,5 +1,6 @@
-#include "ZorvikTest.h"
+#include "CoreTest.h"
 
+#include "core/BitsText.h"
 #include "core/CommaText.h"
 #include "core/TestRunEngine.h"
 
@@ -25,7 +26,7 @@ TestRunEngine::Config Fixed(QStringList items, int count, int ms) {
     return c;
 }
 
-class EngineTest : public ZorvikTest {
+class EngineTest : public CoreTest {
 protected:
     // Starts at t = 0 and shows the first item.
     void Start(const TestRunEngine::Config& config) {

@@ -1,4 +1,6 @@
-#include "core/UtilsUnit.h"
+#include "core/BitsText.h"
+#include "core/DateTimeText.h"
+#include "core/TextFormat.h"
 
 #include <QLocale>
 #include <bit>

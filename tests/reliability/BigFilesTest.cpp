@@ -1,9 +1,9 @@
 #include "ZorvikTest.h"
 
+#include "core/BitsText.h"
 #include "core/CommaText.h"
 #include "core/Stores.h"
 #include "core/TestTypesUnit.h"
-#include "core/UtilsUnit.h"
 #include "ui/dialogs/SettingsFromUnit.h"
 #include "ui/main/MainFormUnit.h"
 #include "ui/main/SettingsTransfer.h"

@@ -1,7 +1,7 @@
 #include "ZorvikTest.h"
 
+#include "core/BitsText.h"
 #include "core/Stores.h"
-#include "core/UtilsUnit.h"
 #include "ui/main/MainFormUnit.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,6 @@
 #include "SampleWindows.h"
 
+#include "core/BitsText.h"
 #include "core/CommaText.h"
 #include "core/HistoryUnit.h"
 #include "core/LaunchUnit.h"

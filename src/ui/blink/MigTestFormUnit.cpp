@@ -2,7 +2,7 @@
 
 #include "core/GeneratorsUnit.h"
 #include "core/ResStrUnit.h"
-#include "core/UtilsUnit.h"
+#include "core/TextFormat.h"
 #include "core/ZorvikSettings.h"
 #include "platform/Prompts.h"
 #include "ui_MigTestFormUnit.h"

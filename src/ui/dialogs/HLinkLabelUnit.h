@@ -1,13 +1,10 @@
 #pragma once
 
+#include "core/BrowserCommand.h"
+
 #include <QLabel>
 #include <QString>
 #include <functional>
-
-// The program that a registered "http" command line names: a leading double quote dropped, the
-// command lower-cased (ASCII letters only) and cut just after its first ".exe". Empty when the
-// command names no ".exe" program.
-QString BrowserProgramFromCommand(const QString& registeredCommand);
 
 // The command line the desktop has registered for opening "http" addresses; empty when none is.
 QString RegisteredHttpCommand();

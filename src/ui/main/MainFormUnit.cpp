@@ -1,4 +1,6 @@
 #include "ui/main/MainFormUnit.h"
+#include "core/BitsText.h"
+#include "core/TextFormat.h"
 
 #include "core/Clock.h"
 #include "core/CommaText.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/DateTimeText.h"
 #include "core/LaunchUnit.h"
-#include "core/UtilsUnit.h"
 
 #include <QMainWindow>
 #include <QStringList>

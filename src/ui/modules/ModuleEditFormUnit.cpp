@@ -5,7 +5,7 @@
 #include "core/ModuleTextFile.h"
 #include "core/ResStrUnit.h"
 #include "core/Stores.h"
-#include "core/UtilsUnit.h"
+#include "core/TextFormat.h"
 #include "platform/Prompts.h"
 #include "ui_ModuleEditFormUnit.h"
 

@@ -1,4 +1,6 @@
 #include "ui/results/ResultFormUnit.h"
+#include "core/AnswerMatch.h"
+#include "core/TextFormat.h"
 
 #include "core/ResStrUnit.h"
 #include "ui/results/Norm2FormUnit.h"

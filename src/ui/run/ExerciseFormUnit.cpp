@@ -3,7 +3,7 @@
 
 #include "core/Random.h"
 #include "core/ResStrUnit.h"
-#include "core/UtilsUnit.h"
+#include "core/TextFormat.h"
 #include "platform/Prompts.h"
 
 #include <QEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/DateTimeText.h"
 #include "core/TestRunEngine.h"
-#include "core/UtilsUnit.h"
 
 #include <QColor>
 #include <QDialog>

@@ -1,5 +1,6 @@
 #include "ZorvikTest.h"
 
+#include "core/BitsText.h"
 #include "core/CommaText.h"
 #include "core/HistoryUnit.h"
 #include "core/ResStrUnit.h"

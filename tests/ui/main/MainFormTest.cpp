@@ -1,5 +1,6 @@
 #include "ZorvikTest.h"
 
+#include "core/BitsText.h"
 #include "core/CommaText.h"
 #include "core/LaunchUnit.h"
 #include "core/NameValue.h"

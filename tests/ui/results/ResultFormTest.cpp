@@ -1,4 +1,5 @@
 #include "ModalDriver.h"
+#include "core/BitsText.h"
 #include "ui/results/Norm2FormUnit.h"
 #include "ui/results/ResultDetails.h"
 #include "ui/results/ResultFormUnit.h"
