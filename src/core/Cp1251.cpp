@@ -85,7 +85,22 @@ QString decode(const QByteArray& bytes) {
     return out;
 }
 
-bool appendEncoded(QStringView text, QByteArray& out, QChar* bad) {
+namespace {
+
+// The whole character at i: a surrogate pair is one character, and naming half of it would show
+// the user a broken glyph.
+qsizetype charLength(QStringView text, qsizetype i) {
+    return i + 1 < text.size() && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate() ? 2 : 1;
+}
+
+void nameBad(QStringView text, qsizetype i, QString* bad) {
+    if (bad)
+        *bad = text.mid(i, charLength(text, i)).toString();
+}
+
+} // namespace
+
+bool appendEncoded(QStringView text, QByteArray& out, QString* bad) {
     const qsizetype start = out.size();
     out.resize(start + text.size());
     char* dst = out.data() + start;
@@ -93,8 +108,7 @@ bool appendEncoded(QStringView text, QByteArray& out, QChar* bad) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int b = byteOf(src[i].unicode());
         if (b < 0) {
-            if (bad)
-                *bad = src[i];
+            nameBad(text, i, bad);
             return false;
         }
         dst[i] = static_cast<char>(b);
@@ -102,15 +116,15 @@ bool appendEncoded(QStringView text, QByteArray& out, QChar* bad) {
     return true;
 }
 
-bool encode(const QString& text, QByteArray* out, QChar* bad) {
+bool encode(const QString& text, QByteArray* out, QString* bad) {
     out->resize(text.size());
     char* dst = out->data();
     bool ok = true;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int b = byteOf(text[i].unicode());
         if (b < 0) {
-            if (ok && bad)
-                *bad = text[i];
+            if (ok)
+                nameBad(text, i, bad);
             ok = false;
             dst[i] = '?';
         } else {
@@ -120,15 +134,36 @@ bool encode(const QString& text, QByteArray* out, QChar* bad) {
     return ok;
 }
 
-bool canEncode(const QString& text, QChar* bad) {
-    for (const QChar c : text) {
-        if (byteOf(c.unicode()) < 0) {
-            if (bad)
-                *bad = c;
+bool canEncode(QStringView text, QString* bad) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (byteOf(text[i].unicode()) < 0) {
+            nameBad(text, i, bad);
             return false;
         }
     }
     return true;
+}
+
+QString storable(QStringView text, QChar replacement, bool* changed) {
+    if (changed)
+        *changed = false;
+    if (canEncode(text))
+        return text.toString();
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype len = charLength(text, i);
+        if (byteOf(text[i].unicode()) >= 0) {
+            out += text[i];
+        } else {
+            if (!replacement.isNull())
+                out += replacement;
+            if (changed)
+                *changed = true;
+        }
+        i += len;
+    }
+    return out;
 }
 
 } // namespace cp1251

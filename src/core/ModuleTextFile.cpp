@@ -1,6 +1,7 @@
 #include "core/ModuleTextFile.h"
 
 #include "core/Cp1251.h"
+#include "core/MyIniFile.h"
 #include "core/ResStrUnit.h"
 #include "core/TextFormat.h"
 
@@ -55,7 +56,7 @@ bool Write(const QString& path, const QString& text, QString* reason) {
     QString t = text;
     t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     QByteArray bytes;
-    QChar bad;
+    QString bad;
     if (!cp1251::encode(t, &bytes, &bad)) {
         *reason = ResStr::CharNotInCodePage.arg(bad);
         return false;
@@ -65,7 +66,7 @@ bool Write(const QString& path, const QString& text, QString* reason) {
         *reason = f.errorString();
         return false;
     }
-    return true;
+    return SyncFolderOf(path, reason);
 }
 
 } // namespace ModuleTextFile

@@ -4,21 +4,27 @@
 #include "core/Cp1251.h"
 #include "core/ResStrUnit.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/uio.h>
+#include <unistd.h>
 #include <vector>
 
-SaveError::SaveError(QString path, QString reason)
-    : std::runtime_error("save failed"), m_path(std::move(path)), m_reason(std::move(reason)) {}
+SaveError::SaveError(QString path, QString reason, Change change)
+    : std::runtime_error("save failed"), m_path(std::move(path)), m_reason(std::move(reason)),
+      m_change(change) {}
 
 QString SaveError::userMessage() const {
-    return ResStr::SaveFailed.arg(m_path, m_reason);
+    return (m_change == Change::Kept ? ResStr::SaveFailed : ResStr::SaveRefused)
+        .arg(m_path, m_reason);
 }
 
 namespace {
@@ -196,6 +202,20 @@ bool writeGathered(int fd, std::vector<iovec>& parts) {
 
 } // namespace
 
+bool SyncFolderOf(const QString& filePath, QString* reason) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(filePath).absolutePath());
+    int fd;
+    do
+        fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    bool ok = fd >= 0 && ::fsync(fd) == 0;
+    if (!ok && reason)
+        *reason = qt_error_string(errno);
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
+}
+
 TMyIniFile::TMyIniFile(QString fileName) : m_fileName(std::move(fileName)) {
     QFile f(m_fileName);
     if (f.open(QIODevice::ReadOnly))
@@ -315,15 +335,6 @@ TMyIniFile::Section* TMyIniFile::findSection(const QString& name) {
     return it == m_index.cend() ? nullptr : &m_sections[static_cast<size_t>(*it)];
 }
 
-TMyIniFile::Section& TMyIniFile::sectionForWrite(const QString& name) {
-    const QString clean = oneLine(name);
-    if (Section* s = findSection(clean))
-        return *s;
-    m_sections.push_back(Section{clean, {}, {}});
-    m_index.insert(foldKey(clean), static_cast<qsizetype>(m_sections.size() - 1));
-    return m_sections.back();
-}
-
 qsizetype TMyIniFile::findLine(const QStringList& lines, const QString& name) {
     // The last line of that name wins, as the last duplicate of a hand-edited file should. A
     // name is the text before a line's first "=", so a line can only match when its "=" stands
@@ -388,7 +399,11 @@ void TMyIniFile::WriteString(const QString& section, const QString& name, const 
 
 void TMyIniFile::WriteValues(const QString& section,
                              const QList<QPair<QString, QString>>& entries) {
-    Section& s = sectionForWrite(section);
+    // The change is made on a copy and encoded first: a character without a byte must leave the
+    // store exactly as it was, or every later save would fail on it.
+    const QString clean = oneLine(section);
+    Section* existing = findSection(clean);
+    Section s = existing ? *existing : Section{clean, {}, {}};
     for (const auto& [name, value] : entries) {
         const QString line = entryLine(name, value);
         const qsizetype i = findLine(s.lines, oneLine(name));
@@ -397,7 +412,15 @@ void TMyIniFile::WriteValues(const QString& section,
         else
             s.lines.append(line);
     }
-    s.encoded.clear();
+    QString bad;
+    if (!encodeSection(s, &bad))
+        throw SaveError(m_fileName, ResStr::CharNotInCodePage.arg(bad), SaveError::Change::Dropped);
+    if (existing) {
+        *existing = std::move(s);
+    } else {
+        m_sections.push_back(std::move(s));
+        m_index.insert(foldKey(clean), static_cast<qsizetype>(m_sections.size() - 1));
+    }
     UpdateFile();
 }
 
@@ -464,7 +487,7 @@ QString TMyIniFile::ToText() const {
     return out;
 }
 
-bool TMyIniFile::encodeSection(Section& s, QChar* bad) {
+bool TMyIniFile::encodeSection(Section& s, QString* bad) {
     qsizetype size = s.name.size() + 6;
     for (const QString& l : s.lines)
         size += l.size() + 2;
@@ -486,9 +509,9 @@ bool TMyIniFile::encodeSection(Section& s, QChar* bad) {
 
 void TMyIniFile::encodeStale() {
     for (Section& s : m_sections) {
-        QChar bad;
-        // Only a changed section can hold such a character, so the first one found is the
-        // first in the file.
+        QString bad;
+        // Only a section set from text can hold such a character (a write refuses it), so the
+        // first one found is the first in the file.
         if (s.encoded.isEmpty() && !encodeSection(s, &bad))
             throw SaveError(m_fileName, ResStr::CharNotInCodePage.arg(bad));
     }
@@ -521,4 +544,7 @@ void TMyIniFile::UpdateFile() {
     }
     if (!f.commit())
         throw SaveError(m_fileName, f.errorString());
+    QString reason;
+    if (!SyncFolderOf(m_fileName, &reason))
+        throw SaveError(m_fileName, reason);
 }

@@ -7,20 +7,31 @@
 #include <stdexcept>
 #include <vector>
 
-// A save that did not reach the disk. It carries the file's path and the reason; the change that
-// caused it stays in memory, and the next successful save writes everything.
+// A save that did not reach the disk. It carries the file's path, the reason, and what became of
+// the change: kept in memory (the next successful save writes it) or dropped (memory is as it was
+// before the change).
 class SaveError : public std::runtime_error {
 public:
-    SaveError(QString path, QString reason);
+    enum class Change { Kept, Dropped };
+    SaveError(QString path, QString reason, Change change = Change::Kept);
     const QString& path() const { return m_path; }
     const QString& reason() const { return m_reason; }
-    // The text shown to the user: the path and the reason, in Russian.
+    Change change() const { return m_change; }
+    // The same failure after the caller has put memory back as it was.
+    SaveError dropped() const { return SaveError(m_path, m_reason, Change::Dropped); }
+    // The text shown to the user: the path, the reason and what became of the change, in Russian.
     QString userMessage() const;
 
 private:
     QString m_path;
     QString m_reason;
+    Change m_change;
 };
+
+// Makes the rename that put a saved file in place survive a power cut: the file's own bytes are
+// synced before the rename, but the new name lives in the folder, which needs a sync of its own.
+// False, with the reason, when the folder cannot be synced.
+bool SyncFolderOf(const QString& filePath, QString* reason);
 
 // In-memory INI store that writes through: the file is read once, reads are served from memory, and
 // every change rewrites the whole file at once (atomically: a crash leaves the old or the new
@@ -44,6 +55,8 @@ public:
     bool ValueExists(const QString& section, const QString& name) const;
 
     // Change operations end with UpdateFile and throw SaveError when the file cannot be written.
+    // A text the code page cannot hold is refused before anything changes: the store stays as it
+    // was, so the next change saves normally.
     void WriteString(const QString& section, const QString& name, const QString& value);
     void WriteInteger(const QString& section, const QString& name, int value);
     void WriteBool(const QString& section, const QString& name, bool value);
@@ -74,13 +87,12 @@ private:
     void SetBytes(const QByteArray& bytes);
     // Sets the section's saved bytes from its name and lines; false (bytes untouched) when a
     // character has no byte, which goes into *bad.
-    static bool encodeSection(Section& s, QChar* bad);
+    static bool encodeSection(Section& s, QString* bad);
     // Encodes every section whose bytes are stale; throws SaveError naming the first character
     // that has no byte.
     void encodeStale();
     const Section* findSection(const QString& name) const;
     Section* findSection(const QString& name);
-    Section& sectionForWrite(const QString& name);
     static qsizetype findLine(const QStringList& lines, const QString& name);
     void rebuildIndex();
 

@@ -4,7 +4,7 @@
 
 // Every message and norms text the program shows. Window captions and control labels live in the
 // .ui forms; texts built at run time live here, so there is one place to read and translate them.
-// Templates use "%d", "%s", "%2f", "%8.2f" and "%%", filled by Format (UtilsUnit).
+// Templates use "%d", "%s", "%2f", "%8.2f" and "%%", filled by Format (TextFormat).
 namespace ResStr {
 
 // Message box captions.
@@ -21,6 +21,8 @@ inline const QString AppTitle = QStringLiteral("Zorvik");
 inline const QString SaveFailed = QStringLiteral(
     "Не удалось сохранить файл \"%1\".\n%2\nИзменение сохранено в памяти и будет записано при "
     "следующем успешном сохранении.");
+inline const QString SaveRefused =
+    QStringLiteral("Не удалось сохранить файл \"%1\".\n%2\nИзменение не сохранено.");
 inline const QString CharNotInCodePage =
     QStringLiteral("Символ '%1' нельзя записать в кодировке Windows-1251.");
 inline const QString FileReadFailed = QStringLiteral("Не удалось прочитать файл \"%1\".\n%2");
@@ -113,6 +115,9 @@ inline const QString TextFileTooLarge =
     QStringLiteral("Файл слишком большой: загрузить можно файл размером не более %d МБ.");
 inline const QString TextFileNotText = QStringLiteral(
     "Это не текстовый файл: в нём есть нулевые байты или другие управляющие символы.");
+inline const QString FontNameNotInCodePage = QStringLiteral(
+    "В названии шрифта '%s' есть символ '%s', который нельзя записать в кодировке Windows-1251. "
+    "Оставлен прежний шрифт; выберите другой.");
 inline const QString ModuleCharNotInCodePage = QStringLiteral(
     "В модуле '%s' есть символ '%s', который нельзя записать в кодировке Windows-1251. Удалите "
     "или замените его и нажмите OK ещё раз.");

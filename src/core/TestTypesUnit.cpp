@@ -66,11 +66,11 @@ void ReplaceAllModules(TMyIniFile& ini, const TTestModuleArray& modules) {
     ini.SetText(text);
     try {
         ini.UpdateFile();
-    } catch (const SaveError&) {
+    } catch (const SaveError& e) {
         // The old file is still on disk; the store must match it, so that nothing of this attempt
         // shows up elsewhere in the program.
         ini.SetText(before);
-        throw;
+        throw e.dropped();
     }
 }
 

@@ -1,10 +1,12 @@
 #include "platform/Prompts.h"
 
 #include "core/ResStrUnit.h"
+#include "platform/CodePageInput.h"
 
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 
 namespace {
 class QtPrompts final : public Prompts {
@@ -17,12 +19,15 @@ public:
     }
     std::optional<QString> InputBox(QWidget* owner, const QString& caption, const QString& prompt,
                                     const QString& initial) override {
-        bool ok = false;
-        const QString text =
-            QInputDialog::getText(owner, caption, prompt, QLineEdit::Normal, initial, &ok);
-        if (!ok)
+        QInputDialog box(owner);
+        box.setWindowTitle(caption);
+        box.setLabelText(prompt);
+        box.setTextValue(initial);
+        if (auto* edit = box.findChild<QLineEdit*>())
+            KeepToCodePage(edit);
+        if (box.exec() != QDialog::Accepted)
             return std::nullopt;
-        return text;
+        return box.textValue();
     }
     QString OpenFileName(QWidget* owner, const QString& filter, const QString&) override {
         return QFileDialog::getOpenFileName(owner, QString(), QString(), filter);

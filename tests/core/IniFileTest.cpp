@@ -146,19 +146,36 @@ TEST_F(IniFileTest, AnyBytesLoadAndSurviveARewrite) {
     EXPECT_LE(sections.size(), 1);
 }
 
-TEST_F(IniFileTest, TextTheCodePageCannotHoldIsRefusedNotDropped) {
-    TMyIniFile ini(PathOf(QStringLiteral("x.ini")));
-    ini.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("ok"));
-    try {
-        ini.WriteString(QStringLiteral("S"), QStringLiteral("L"), QStringLiteral("日本"));
-        FAIL() << "expected a failed save";
-    } catch (const SaveError& e) {
-        EXPECT_EQ(e.path(), PathOf(QStringLiteral("x.ini")));
-        EXPECT_TRUE(e.userMessage().contains(PathOf(QStringLiteral("x.ini"))));
+TEST_F(IniFileTest, TextTheCodePageCannotHoldIsRefusedAndTheNextChangeSaves) {
+    // Each character in each place a write can put it: the refused change leaves memory and file
+    // as they were, the message names the whole character, and the next clean change saves.
+    const QString foreign[] = {QStringLiteral("ä"), QStringLiteral("қ"), QStringLiteral("☎"),
+                               QStringLiteral("\U0001F600")};
+    const QString s = QStringLiteral("S");
+    for (const QString& c : foreign) {
+        const std::tuple<QString, QString, QString> places[] = {
+            {s, QStringLiteral("L"), QStringLiteral("a") + c},
+            {s, c, QStringLiteral("v")},
+            {QStringLiteral("T") + c, QStringLiteral("K"), QStringLiteral("v")}};
+        for (const auto& [section, key, value] : places) {
+            const QString file = QStringLiteral("x.ini");
+            QFile::remove(PathOf(file));
+            TMyIniFile ini(PathOf(file));
+            ini.WriteString(s, QStringLiteral("K"), QStringLiteral("ok"));
+            try {
+                ini.WriteString(section, key, value);
+                ADD_FAILURE() << "expected a refused save";
+            } catch (const SaveError& e) {
+                EXPECT_EQ(e.path(), PathOf(file));
+                EXPECT_TRUE(e.userMessage().contains(QStringLiteral("'") + c + QStringLiteral("'")))
+                    << e.userMessage().toStdString();
+                EXPECT_TRUE(e.userMessage().contains(QStringLiteral("Изменение не сохранено.")));
+            }
+            EXPECT_EQ(ini.ToText(), QStringLiteral("[S]\r\nK=ok\r\n\r\n"));
+            ini.WriteString(s, QStringLiteral("N"), QStringLiteral("2"));
+            EXPECT_EQ(ReadFile(file), Cp1251Lines(QStringLiteral("[S]\nK=ok\nN=2\n\n")));
+        }
     }
-    // The file keeps the last good content; memory keeps the change.
-    EXPECT_EQ(ReadFile(QStringLiteral("x.ini")), Cp1251Lines(QStringLiteral("[S]\nK=ok\n\n")));
-    EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("L"), {}), QStringLiteral("日本"));
 }
 
 TEST_F(IniFileTest, FailedSaveKeepsChangeAndNextGoodSaveWritesEverything) {
@@ -189,9 +206,31 @@ TEST(Cp1251, EveryByteRoundTripsAndLettersMapToUnicode) {
     ASSERT_TRUE(cp1251::encode(text, &back));
     EXPECT_EQ(back, all);
     EXPECT_EQ(cp1251::decode(QByteArray("\xC0\xFF\xA8\xB8\xB9")), QStringLiteral("АяЁё№"));
-    QChar bad;
+    QString bad;
     EXPECT_FALSE(cp1251::canEncode(QStringLiteral("aЖ€✓"), &bad));
-    EXPECT_EQ(bad, QChar(0x2713));
+    EXPECT_EQ(bad, QStringLiteral("✓"));
+    EXPECT_FALSE(cp1251::canEncode(QStringLiteral("a\U0001F600"), &bad));
+    EXPECT_EQ(bad, QStringLiteral("\U0001F600"));
+}
+
+TEST(Cp1251, StorableTextReplacesOrDropsWholeCharacters) {
+    const struct {
+        QString in;
+        QChar replacement;
+        QString out;
+    } cases[] = {
+        {QStringLiteral("Ёж №5"), QLatin1Char('?'), QStringLiteral("Ёж №5")},
+        {QStringLiteral("Müller қ☎"), QLatin1Char('?'), QStringLiteral("M?ller ??")},
+        {QStringLiteral("a\U0001F600b"), QLatin1Char('?'), QStringLiteral("a?b")},
+        {QStringLiteral("a\U0001F600bä"), QChar(), QStringLiteral("ab")},
+        // A lone half of a pair is no character either.
+        {QString(QChar(0xD83D)) + QStringLiteral("x"), QLatin1Char('?'), QStringLiteral("?x")},
+    };
+    for (const auto& c : cases) {
+        bool changed = true;
+        EXPECT_EQ(cp1251::storable(c.in, c.replacement, &changed), c.out);
+        EXPECT_EQ(changed, c.in != c.out);
+    }
 }
 
 } // namespace

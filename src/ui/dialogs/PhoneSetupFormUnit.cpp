@@ -1,11 +1,13 @@
 #include "ui/dialogs/PhoneSetupFormUnit.h"
 
 #include "core/GeneratorsUnit.h"
+#include "platform/CodePageInput.h"
 #include "ui_PhoneSetupFormUnit.h"
 
 TPhoneSetupForm::TPhoneSetupForm(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TPhoneSetupForm>()) {
     ui->setupUi(this);
+    KeepToCodePage(ui->PhoneEdit);
     connect(ui->PhoneEdit, &QLineEdit::textChanged, this, [this] { PhoneEditChange(); });
     connect(ui->OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);

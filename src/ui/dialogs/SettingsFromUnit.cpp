@@ -1,10 +1,12 @@
 #include "ui/dialogs/SettingsFromUnit.h"
 
 #include "core/CommaText.h"
+#include "core/Cp1251.h"
 #include "core/NameValue.h"
 #include "core/ResStrUnit.h"
 #include "core/Stores.h"
 #include "core/TestTypesUnit.h"
+#include "core/TextFormat.h"
 #include "platform/Colors.h"
 #include "platform/Prompts.h"
 #include "ui/dialogs/MySpeenEditUnit.h"
@@ -270,6 +272,12 @@ void TSettingsForm::FontSampleButtonClick() {
     QColor color = shown;
     if (!AppPrompts().ChooseFont(this, font, color))
         return;
+    // The family is stored by name: one the code page cannot hold could never be saved.
+    QString bad;
+    if (!cp1251::canEncode(font.family(), &bad)) {
+        ShowError(this, Format(ResStr::FontNameNotInCodePage, {font.family(), bad}));
+        return;
+    }
     if (!font.family().isEmpty())
         m_fontDialogFont.name = font.family();
     if (font.pointSize() > 0)

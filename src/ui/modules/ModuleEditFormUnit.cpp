@@ -194,10 +194,10 @@ void TModuleEditForm::OKButtonClick() {
     // Caught here rather than by the save, so the message can say which module holds the character.
     for (size_t i = 0; i < m_modules.size(); ++i) {
         const TTestModule& m = m_modules[i];
-        QChar bad;
+        QString bad;
         if (cp1251::canEncode(m.Name, &bad) && cp1251::canEncode(m.Data, &bad))
             continue;
-        ShowError(this, Format(ResStr::ModuleCharNotInCodePage, {m.Name, QString(bad)}));
+        ShowError(this, Format(ResStr::ModuleCharNotInCodePage, {m.Name, bad}));
         ShowModules(static_cast<int>(i));
         return;
     }

@@ -2,6 +2,7 @@
 #include "ui_InputTestDataFormUnit.h"
 
 #include "core/ResStrUnit.h"
+#include "platform/CodePageInput.h"
 #include "platform/Prompts.h"
 
 #include <QKeyEvent>
@@ -16,8 +17,10 @@ TInputTestDataForm::TInputTestDataForm(QWidget* owner)
     : QDialog(owner), ui(new Ui::TInputTestDataForm) {
     ui->setupUi(this);
     setFixedSize(size());
-    for (int k = 1; k <= kFieldCount; ++k)
+    for (int k = 1; k <= kFieldCount; ++k) {
         Edit(k)->installEventFilter(this);
+        KeepToCodePage(Edit(k));
+    }
     connect(ui->OKButton, &QPushButton::clicked, this, [this] { done(1); });
     connect(ui->CancelButton, &QPushButton::clicked, this, &TInputTestDataForm::CancelButtonClick);
     // OK is not the default button: Enter in a field moves on instead of closing.

@@ -3,6 +3,7 @@
 
 #include "core/Clock.h"
 #include "core/ResStrUnit.h"
+#include "platform/CodePageInput.h"
 #include "platform/Colors.h"
 #include "platform/Prompts.h"
 #include "platform/WindowMessages.h"
@@ -67,6 +68,7 @@ TTestForm::TTestForm(QWidget* owner)
          {static_cast<QObject*>(ui->AnswerEdit), static_cast<QObject*>(ui->ShowNextButton),
           static_cast<QObject*>(ui->NextElemButton)})
         o->installEventFilter(this);
+    KeepToCodePage(ui->AnswerEdit);
 }
 
 TTestForm::~TTestForm() = default;

@@ -238,6 +238,14 @@ TEST_F(SettingsFormTest, FontDialogStartsFromTheStoredFontAndOnlyOkChangesIt) {
     f.FontSampleButtonClick();
     EXPECT_EQ(f.TestFontText,
               QStringLiteral("FontName=Courier New\r\nFontSize=20\r\nFontColor=255\r\n"));
+
+    // A family the file cannot hold is refused by name and the font stays as it was.
+    prompts.ExpectFont(true, QFont(QStringLiteral("Noto ☎ Sans")), QColor(0, 0, 255));
+    prompts.ExpectMessage(QMessageBox::Ok);
+    f.FontSampleButtonClick();
+    EXPECT_TRUE(prompts.Last().text.contains(QStringLiteral("'☎'")));
+    EXPECT_EQ(f.TestFontText,
+              QStringLiteral("FontName=Courier New\r\nFontSize=20\r\nFontColor=255\r\n"));
 }
 
 TEST_F(SettingsFormTest, PhonePatternIsTakenAsTypedOnlyAfterOk) {

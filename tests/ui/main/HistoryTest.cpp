@@ -191,4 +191,25 @@ TEST_F(HistoryTest, FailedSaveKeepsTheExamAndShowsThePath) {
     EXPECT_EQ(sections.size(), 2); // the next good save wrote both
 }
 
+TEST_F(HistoryTest, ARefusedExamLeavesNothingBehindAndTheNextOneSaves) {
+    WriteFile(QStringLiteral("result.ini"), kExampleSection);
+    TMainForm form;
+    QCoreApplication::sendPostedEvents(&form);
+    form.ResultRecord = {QStringLiteral("MyAnswerList=12,\U0001F600"), QStringLiteral("NumsCnt=2")};
+    prompts.ExpectMessage(QMessageBox::Ok);
+    EXPECT_FALSE(form.SaveExamResult(1.5));
+    EXPECT_TRUE(prompts.Last().text.contains(QStringLiteral("'\U0001F600'")));
+    EXPECT_FALSE(prompts.Last().text.contains(QStringLiteral("в памяти")));
+    EXPECT_EQ(Tree(form)->topLevelItemCount(), 1);
+
+    form.ResultRecord = {QStringLiteral("MyAnswerList=12,45"), QStringLiteral("NumsCnt=2")};
+    ASSERT_TRUE(form.SaveExamResult(2.5));
+    ReopenStores();
+    QStringList sections;
+    ResultIni().ReadSections(sections);
+    ASSERT_EQ(sections.size(), 2);
+    EXPECT_EQ(ResultIni().ReadString(sections[1], QStringLiteral("MyAnswerList"), {}),
+              QStringLiteral("12,45"));
+}
+
 } // namespace
