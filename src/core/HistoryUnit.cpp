@@ -6,7 +6,6 @@
 #include "core/ResStrUnit.h"
 #include "core/ResultRecordUnit.h"
 
-#include <QHash>
 #include <QLocale>
 #include <cmath>
 
@@ -69,25 +68,6 @@ QString HistoryDateText(TDateTime date) {
         text += QLatin1Char(' ') + locale.toString(dt.time(), LongTimeFormat());
     return Format(ResStr::HistoryDateCell,
                   {text, locale.toString(dt.date(), QStringLiteral("dddd"))});
-}
-
-QStringList HistoryChartLabels(const std::vector<THistoryEntry>& entries) {
-    const QLocale locale;
-    // Exams come a few a day, so most bars find their day's label already made.
-    QHash<qint64, QString> days;
-    QStringList out;
-    out.reserve(static_cast<qsizetype>(entries.size()));
-    // The whole days of the day count are the date; no time zone work is needed for a label.
-    const QDate epoch(1899, 12, 30);
-    for (const THistoryEntry& e : entries) {
-        const qint64 day =
-            std::isfinite(e.date) && std::fabs(e.date) < 3.0e6 ? static_cast<qint64>(e.date) : 0;
-        auto it = days.constFind(day);
-        if (it == days.cend())
-            it = days.insert(day, locale.toString(epoch.addDays(day), QLocale::ShortFormat));
-        out.append(*it);
-    }
-    return out;
 }
 
 QString HistoryResultText(double result) {

@@ -35,8 +35,5 @@ QString HistoryResultText(double result);
 // A bar's label: the date in the user's short date format.
 QString HistoryChartLabel(TDateTime date);
 
-// HistoryChartLabel of every entry, in order, asking the locale for each day's text only once.
-QStringList HistoryChartLabels(const std::vector<THistoryEntry>& entries);
-
 // The user's long time format without the time zone ("HH:mm:ss" for Russian).
 QString LongTimeFormat();

@@ -51,6 +51,9 @@ inline const QString DeleteResultQuestion =
 inline const QString DeleteAllResultsQuestion =
     QStringLiteral("Вы действительно хотите удалить все результаты?");
 inline const QString HistoryDateCell = QStringLiteral("%s (%s)");
+// The history list's column titles.
+inline const QString HistoryDateColumn = QStringLiteral("Дата экзамена");
+inline const QString HistoryResultColumn = QStringLiteral("Результат");
 inline const QString HistoryResultCell = QStringLiteral("%8.2f");
 
 // Module editor.

@@ -6,6 +6,7 @@
 #include "core/CommaText.h"
 #include "core/FontText.h"
 #include "core/GeneratorsUnit.h"
+#include "core/HistoryModel.h"
 #include "core/HistoryUnit.h"
 #include "core/NameValue.h"
 #include "core/ResStrUnit.h"
@@ -30,42 +31,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QStyle>
+#include <QTreeView>
 #include <QUrl>
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace {
-
-enum HistoryRole { SectionRole = Qt::UserRole, DateRole, ResultRole };
-
-// Rows sort by the date column (or the result column) as numbers, whatever their texts.
-class HistoryItem : public QTreeWidgetItem {
-public:
-    using QTreeWidgetItem::QTreeWidgetItem;
-    bool operator<(const QTreeWidgetItem& other) const override {
-        const int col = treeWidget() ? treeWidget()->sortColumn() : 0;
-        const int role = col == 1 ? ResultRole : DateRole;
-        return data(0, role).toDouble() < other.data(0, role).toDouble();
-    }
-
-    // The two cell texts are made when first asked for, from the date and the result the row
-    // holds: a long history only ever shows a screenful of its rows.
-    QVariant data(int column, int role) const override {
-        if ((role == Qt::DisplayRole || role == Qt::EditRole) && (column == 0 || column == 1)) {
-            QString& text = m_texts[static_cast<size_t>(column)];
-            if (text.isNull())
-                text = column == 0
-                           ? HistoryDateText(QTreeWidgetItem::data(0, DateRole).toDouble())
-                           : HistoryResultText(QTreeWidgetItem::data(0, ResultRole).toDouble());
-            return text;
-        }
-        return QTreeWidgetItem::data(column, role);
-    }
-
-private:
-    mutable std::array<QString, 2> m_texts;
-};
 
 // Font sizes from a hand-edited file are kept to what a screen can show.
 constexpr int kMinFontPoints = 1;
@@ -96,7 +67,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     m_statusLabel->setObjectName(QStringLiteral("StatusLabel"));
     statusBar()->addWidget(m_statusLabel, 1);
 
-    QTreeWidget* tree = ui->ResultVirtualDrawTree;
+    QTreeView* tree = ui->ResultVirtualDrawTree;
+    m_history = new THistoryModel(this);
+    tree->setModel(m_history);
+    ui->Chart->SetModel(m_history);
     tree->header()->setSectionsMovable(true);
     tree->header()->setSortIndicatorShown(true);
     tree->header()->setSectionsClickable(false); // a click on the header never re-sorts
@@ -116,7 +90,7 @@ TMainForm::~TMainForm() = default;
 void TMainForm::FitHistoryPanel() {
     // The widths were drawn for a small system font; a larger font or a high-DPI screen would cut
     // the dates short. The date column takes the longest weekday of the user's locale.
-    QTreeWidget* tree = ui->ResultVirtualDrawTree;
+    QTreeView* tree = ui->ResultVirtualDrawTree;
     const QFontMetrics fm(tree->font());
     const int padding =
         2 * tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) +
@@ -155,7 +129,7 @@ void TMainForm::ConnectActions() {
     connect(ui->DelAllButton, &QPushButton::clicked, ui->DelAllAction, &QAction::trigger);
     connect(ui->DetaillButton, &QPushButton::clicked, ui->DetailAction, &QAction::trigger);
     connect(ui->NormButton, &QPushButton::clicked, ui->NormAction, &QAction::trigger);
-    connect(ui->ResultVirtualDrawTree, &QTreeWidget::itemDoubleClicked, this,
+    connect(ui->ResultVirtualDrawTree, &QTreeView::doubleClicked, this,
             [this] { DetailActionExecute(); });
     // The window-wide shortcut works wherever the focus is.
     addAction(ui->HelpAction);
@@ -344,40 +318,13 @@ int TMainForm::LaunchTest(const TLaunchParams& params) {
 // History
 
 void TMainForm::LoadHistory() {
-    QTreeWidget* tree = ui->ResultVirtualDrawTree;
-    tree->setUpdatesEnabled(false);
-    tree->setSortingEnabled(false);
-    tree->clear();
-    ui->Chart->Clear();
-    QList<QTreeWidgetItem*> rows;
-    const std::vector<THistoryEntry> entries = ReadHistory(ResultIni(), ResultIds);
-    const QStringList labels = HistoryChartLabels(entries);
-    rows.reserve(static_cast<qsizetype>(entries.size()));
-    // Rows go in oldest first, sorted here once rather than by the list's item comparisons; the
-    // chart keeps the saving order.
-    std::vector<size_t> order(entries.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return entries[a].date < entries[b].date; });
-    for (size_t i : order) {
-        const THistoryEntry& e = entries[i];
-        auto* row = new HistoryItem; // its cell texts come from the date and the result
-        row->setData(0, SectionRole, e.section);
-        row->setData(0, DateRole, e.date);
-        row->setData(0, ResultRole, e.result);
-        row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-        rows.append(row);
-    }
-    for (size_t i = 0; i < entries.size(); ++i)
-        ui->Chart->AddBar(entries[i].result, labels[static_cast<qsizetype>(i)]);
-    tree->addTopLevelItems(rows);
+    // The list and the chart draw from the same records; the list makes a row's texts only when
+    // it draws the row.
+    m_history->SetEntries(ReadHistory(ResultIni(), ResultIds));
+    QTreeView* tree = ui->ResultVirtualDrawTree;
     tree->header()->setSortIndicator(0, Qt::AscendingOrder);
-    tree->setUpdatesEnabled(true);
-    if (tree->topLevelItemCount() > 0) {
-        tree->setCurrentItem(tree->topLevelItem(0));
-        tree->topLevelItem(0)->setSelected(true);
-    }
+    if (m_history->rowCount() > 0)
+        tree->setCurrentIndex(m_history->index(0, 0));
 }
 
 bool TMainForm::SaveExamResult(double coefficient) {
@@ -391,26 +338,28 @@ bool TMainForm::SaveExamResult(double coefficient) {
     return ok;
 }
 
-QTreeWidgetItem* TMainForm::FocusedRow() const {
-    return ui->ResultVirtualDrawTree->currentItem();
+std::optional<QString> TMainForm::FocusedSection() const {
+    const QModelIndex current = ui->ResultVirtualDrawTree->currentIndex();
+    if (!current.isValid())
+        return std::nullopt;
+    return m_history->EntryAt(current.row()).section;
 }
 
 void TMainForm::DetailActionExecute() {
-    const QTreeWidgetItem* row = FocusedRow();
-    if (!row)
+    const std::optional<QString> section = FocusedSection();
+    if (!section)
         return;
-    ResultRecord = ReadStoredRecord(ResultIni(), row->data(0, SectionRole).toString());
+    ResultRecord = ReadStoredRecord(ResultIni(), *section);
     OpenResultDetails(this, ResultRecord);
 }
 
 void TMainForm::DelCurActionExecute() {
-    const QTreeWidgetItem* row = FocusedRow();
-    if (!row)
+    const std::optional<QString> section = FocusedSection();
+    if (!section)
         return;
-    const QString section = row->data(0, SectionRole).toString();
     if (!AskYesNo(this, ResStr::DeleteResultQuestion))
         return;
-    RunGuarded(this, [&] { ResultIni().EraseSection(section); });
+    RunGuarded(this, [&] { ResultIni().EraseSection(*section); });
     ResultIni().ReadSections(ResultIds);
     LoadHistory();
 }

@@ -7,12 +7,13 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TMainForm;
 }
 class QLabel;
-class QTreeWidgetItem;
+class THistoryModel;
 class TTestForm;
 
 // The program's one top-level window: menus, the exam history as a chart and a list, and the
@@ -68,9 +69,11 @@ private:
     void FormCreate();
     void FitHistoryPanel();
     void ConnectActions();
-    QTreeWidgetItem* FocusedRow() const;
+    // The section of the exam in the list's current row; nullopt when there is none.
+    std::optional<QString> FocusedSection() const;
 
     std::unique_ptr<Ui::TMainForm> ui;
     QLabel* m_statusLabel = nullptr;
+    THistoryModel* m_history = nullptr;
     RunHook m_runHook;
 };

@@ -1,5 +1,7 @@
 #include "ui/results/HistoryChartUnit.h"
 
+#include "core/HistoryModel.h"
+
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
@@ -12,14 +14,26 @@ THistoryChart::THistoryChart(QWidget* parent) : QWidget(parent) {
     setMinimumSize(200, 150);
 }
 
-void THistoryChart::Clear() {
-    m_bars.clear();
+void THistoryChart::SetModel(const THistoryModel* model) {
+    if (m_model)
+        disconnect(m_model, nullptr, this, nullptr);
+    m_model = model;
+    if (model)
+        connect(model, &QAbstractItemModel::modelReset, this, [this] { update(); });
     update();
 }
 
-void THistoryChart::AddBar(double value, const QString& label) {
-    m_bars.append({std::isfinite(value) ? value : 0.0, label});
-    update();
+int THistoryChart::BarCount() const {
+    return m_model ? static_cast<int>(m_model->Entries().size()) : 0;
+}
+
+double THistoryChart::BarValue(int index) const {
+    const double v = m_model->Entries()[static_cast<size_t>(index)].result;
+    return std::isfinite(v) ? v : 0.0;
+}
+
+QString THistoryChart::BarLabel(int index) const {
+    return HistoryChartLabel(m_model->Entries()[static_cast<size_t>(index)].date);
 }
 
 QColor THistoryChart::BarColor(int index) {
@@ -52,10 +66,11 @@ void THistoryChart::paintEvent(QPaintEvent*) {
     const QFontMetrics fm(font());
     const QLocale locale;
 
+    const int n = BarCount();
     double lo = 0.0, hi = 0.0;
-    for (const Bar& b : m_bars) {
-        lo = std::min(lo, b.value);
-        hi = std::max(hi, b.value);
+    for (int i = 0; i < n; ++i) {
+        lo = std::min(lo, BarValue(i));
+        hi = std::max(hi, BarValue(i));
     }
     if (hi - lo < 1e-9)
         hi = lo + 10.0;
@@ -87,7 +102,6 @@ void THistoryChart::paintEvent(QPaintEvent*) {
     p.setPen(palette().color(QPalette::Text));
     p.drawLine(left, zero, right, zero);
 
-    const int n = static_cast<int>(m_bars.size());
     if (n == 0)
         return;
     const double slot = static_cast<double>(right - left) / n;
@@ -97,7 +111,7 @@ void THistoryChart::paintEvent(QPaintEvent*) {
     std::array<QVector<QRect>, kColors> rects;
     for (int i = 0; i < n; ++i) {
         const int x = left + static_cast<int>(slot * i + (slot - barWidth) / 2);
-        const int y = yOf(m_bars[i].value);
+        const int y = yOf(BarValue(i));
         rects[static_cast<size_t>(i % kColors)].append(
             QRect(x, std::min(y, zero), barWidth, std::abs(zero - y)));
     }
@@ -112,18 +126,18 @@ void THistoryChart::paintEvent(QPaintEvent*) {
 
     // Labels are drawn only where they do not run into the previous one. Dates all have about the
     // same width, so one measured label tells which bars cannot carry one without measuring them.
-    const int typicalHalf = fm.horizontalAdvance(m_bars[0].label) / 2;
+    const int typicalHalf = fm.horizontalAdvance(BarLabel(0)) / 2;
     int lastLabelEnd = -1000000;
     for (int i = 0; i < n; ++i) {
-        const Bar& b = m_bars[i];
         const int x = left + static_cast<int>(slot * i + (slot - barWidth) / 2);
         const int cx = x + barWidth / 2;
         if (cx - typicalHalf / 2 <= lastLabelEnd + 6)
             continue;
-        const int lw = fm.horizontalAdvance(b.label);
+        const QString label = BarLabel(i);
+        const int lw = fm.horizontalAdvance(label);
         if (cx - lw / 2 > lastLabelEnd + 6) {
             p.drawText(QRect(cx - lw / 2 - 2, bottom + 4, lw + 4, fm.height()), Qt::AlignCenter,
-                       b.label);
+                       label);
             lastLabelEnd = cx + lw / 2;
         }
     }

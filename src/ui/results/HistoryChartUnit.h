@@ -1,24 +1,24 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
-#include <QVector>
 #include <QWidget>
+
+class THistoryModel;
 
 // The exam chart: one bar per exam in saving order, each in its own palette colour, labelled by its
 // date, negative results below the axis. No title, legend or value marks.
 class THistoryChart : public QWidget {
     Q_OBJECT
 public:
-    struct Bar {
-        double value = 0.0;
-        QString label;
-    };
-
     explicit THistoryChart(QWidget* parent = nullptr);
 
-    void Clear();
-    void AddBar(double value, const QString& label);
-    const QVector<Bar>& Bars() const { return m_bars; }
+    // The bars are the model's records in saving order, redrawn whenever the model is reset; a
+    // label is made only for a bar that has room to carry one.
+    void SetModel(const THistoryModel* model);
+    int BarCount() const;
+    double BarValue(int index) const;
+    QString BarLabel(int index) const;
     // The colour of the bar at a position: the palette repeats.
     static QColor BarColor(int index);
 
@@ -28,5 +28,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QVector<Bar> m_bars;
+    QPointer<const THistoryModel> m_model;
 };

@@ -12,7 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -32,16 +32,26 @@ QByteArray Exam(const char* guid, double date, double result) {
 
 class HistoryTest : public ZorvikTest {
 protected:
-    QTreeWidget* Tree(TMainForm& f) {
-        return f.findChild<QTreeWidget*>(QStringLiteral("ResultVirtualDrawTree"));
+    QTreeView* Tree(TMainForm& f) {
+        return f.findChild<QTreeView*>(QStringLiteral("ResultVirtualDrawTree"));
     }
     THistoryChart* Chart(TMainForm& f) {
         return f.findChild<THistoryChart*>(QStringLiteral("Chart"));
     }
-    static QStringList Column(QTreeWidget* t, int col) {
+    static QString Cell(QTreeView* t, int row, int col) {
+        return t->model()->index(row, col).data().toString();
+    }
+    static QStringList Column(QTreeView* t, int col) {
         QStringList out;
-        for (int i = 0; i < t->topLevelItemCount(); ++i)
-            out << t->topLevelItem(i)->text(col);
+        for (int i = 0; i < t->model()->rowCount(); ++i)
+            out << Cell(t, i, col);
+        return out;
+    }
+    static void Focus(QTreeView* t, int row) { t->setCurrentIndex(t->model()->index(row, 0)); }
+    static QStringList Bars(THistoryChart* chart) {
+        QStringList out;
+        for (int i = 0; i < chart->BarCount(); ++i)
+            out << QString::number(chart->BarValue(i)) + QLatin1Char(' ') + chart->BarLabel(i);
         return out;
     }
     // Closes whatever modal window the program opens next (the details window).
@@ -65,14 +75,13 @@ TEST(HistoryTexts, CellsUnderARussianLocale) {
 TEST_F(HistoryTest, ExampleSectionIsListedAndCharted) {
     WriteFile(QStringLiteral("result.ini"), kExampleSection);
     TMainForm form;
-    QTreeWidget* tree = Tree(form);
-    ASSERT_EQ(tree->topLevelItemCount(), 1);
-    EXPECT_EQ(tree->topLevelItem(0)->text(0), QStringLiteral("15.03.2007 14:30:00 (четверг)"));
-    EXPECT_EQ(tree->topLevelItem(0)->text(1), QStringLiteral("    0,80"));
-    EXPECT_EQ(tree->currentItem(), tree->topLevelItem(0));
-    ASSERT_EQ(Chart(form)->Bars().size(), 1);
-    EXPECT_DOUBLE_EQ(Chart(form)->Bars()[0].value, 0.8);
-    EXPECT_EQ(Chart(form)->Bars()[0].label, QStringLiteral("15.03.2007"));
+    QTreeView* tree = Tree(form);
+    ASSERT_EQ(tree->model()->rowCount(), 1);
+    EXPECT_EQ(Cell(tree, 0, 0), QStringLiteral("15.03.2007 14:30:00 (четверг)"));
+    EXPECT_EQ(Cell(tree, 0, 1), QStringLiteral("    0,80"));
+    EXPECT_EQ(tree->currentIndex().row(), 0);
+    EXPECT_TRUE(tree->selectionModel()->isRowSelected(0, {}));
+    EXPECT_EQ(Bars(Chart(form)), QStringList{QStringLiteral("0.8 15.03.2007")});
     QCoreApplication::sendPostedEvents(&form);
 }
 
@@ -82,15 +91,14 @@ TEST_F(HistoryTest, ListIsOldestFirstWhileChartKeepsSavingOrder) {
                   "[{NoDate}]\r\nJunk=1\r\nExamResult=9221120237041090560\r\n\r\n" +
                   Exam("{C}", 40000.5, 3.0));
     TMainForm form;
-    QTreeWidget* tree = Tree(form);
+    QTreeView* tree = Tree(form);
     EXPECT_EQ(Column(tree, 1),
               (QStringList{QStringLiteral("    0,00"), QStringLiteral("   -2,40"),
                            QStringLiteral("   10,00"), QStringLiteral("    3,00")}));
-    QVector<double> bars;
-    for (const auto& b : Chart(form)->Bars())
-        bars << b.value;
-    EXPECT_EQ(bars, (QVector<double>{10.0, -2.4, 0.0, 3.0}));
-    EXPECT_EQ(tree->topLevelItem(0)->text(0), QStringLiteral("30.12.1899 (суббота)"));
+    EXPECT_EQ(Bars(Chart(form)),
+              (QStringList{QStringLiteral("10 06.07.2009"), QStringLiteral("-2.4 10.10.2006"),
+                           QStringLiteral("0 30.12.1899"), QStringLiteral("3 06.07.2009")}));
+    EXPECT_EQ(Cell(tree, 0, 0), QStringLiteral("30.12.1899 (суббота)"));
     QCoreApplication::sendPostedEvents(&form);
 }
 
@@ -100,28 +108,28 @@ TEST_F(HistoryTest, DeletingAsksAndFocusesTheOldestRemaining) {
     TMainForm form;
     QCoreApplication::sendPostedEvents(&form);
     desktop.urls.clear();
-    QTreeWidget* tree = Tree(form);
-    tree->setCurrentItem(tree->topLevelItem(2));
+    QTreeView* tree = Tree(form);
+    Focus(tree, 2);
 
     prompts.ExpectMessage(QMessageBox::No);
     form.DelCurActionExecute();
     EXPECT_EQ(prompts.Last().text, ResStr::DeleteResultQuestion);
     EXPECT_EQ(prompts.Last().caption, ResStr::Confirmation);
-    EXPECT_EQ(tree->topLevelItemCount(), 3);
+    EXPECT_EQ(tree->model()->rowCount(), 3);
 
-    tree->setCurrentItem(tree->topLevelItem(1));
+    Focus(tree, 1);
     prompts.ExpectMessage(QMessageBox::Yes);
     form.DelCurActionExecute();
     EXPECT_EQ(form.ResultIds, (QStringList{QStringLiteral("{A}"), QStringLiteral("{C}")}));
-    EXPECT_EQ(tree->currentItem(), tree->topLevelItem(0));
+    EXPECT_EQ(tree->currentIndex().row(), 0);
     EXPECT_EQ(ReadFile(QStringLiteral("result.ini")),
               Exam("{A}", 39000.0, 1.0) + Exam("{C}", 39002.0, 3.0));
 
     prompts.ExpectMessage(QMessageBox::Yes);
     form.DelAllActionExecute();
     EXPECT_EQ(prompts.Last().text, ResStr::DeleteAllResultsQuestion);
-    EXPECT_EQ(tree->topLevelItemCount(), 0);
-    EXPECT_TRUE(Chart(form)->Bars().isEmpty());
+    EXPECT_EQ(tree->model()->rowCount(), 0);
+    EXPECT_EQ(Chart(form)->BarCount(), 0);
     EXPECT_EQ(ReadFile(QStringLiteral("result.ini")), QByteArray());
 
     // On an empty history the question is still asked; no row, no question for one row.
@@ -160,10 +168,10 @@ TEST_F(HistoryTest, SavingAnExamAppendsTheNineKeysInOrder) {
     EXPECT_EQ(lines[0], QStringLiteral("ExamDate=") + FloatToBitsText(clock.Now()));
     EXPECT_EQ(lines[1], QStringLiteral("ExamResult=") + FloatToBitsText(16.5));
     EXPECT_TRUE(ReadFile(QStringLiteral("result.ini")).startsWith(kExampleSection));
-    EXPECT_EQ(Tree(form)->topLevelItemCount(), 2);
+    EXPECT_EQ(Tree(form)->model()->rowCount(), 2);
 
     // The stored record comes back with its answers unchanged.
-    Tree(form)->setCurrentItem(Tree(form)->topLevelItem(1));
+    Focus(Tree(form), 1);
     CloseNextModal();
     form.DetailActionExecute();
     EXPECT_EQ(CommaText::Read(form.ResultRecord[0].mid(16)),
@@ -181,7 +189,7 @@ TEST_F(HistoryTest, FailedSaveKeepsTheExamAndShowsThePath) {
     prompts.ExpectMessage(QMessageBox::Ok);
     EXPECT_FALSE(form.SaveExamResult(1.5));
     EXPECT_TRUE(prompts.Last().text.contains(PathOf(QStringLiteral("result.ini"))));
-    EXPECT_EQ(Tree(form)->topLevelItemCount(), 1); // still listed: memory holds it
+    EXPECT_EQ(Tree(form)->model()->rowCount(), 1); // still listed: memory holds it
     QDir(PathOf(QStringLiteral("result.ini"))).removeRecursively();
     form.ResultRecord = {QStringLiteral("NumsCnt=6")};
     ASSERT_TRUE(form.SaveExamResult(2.5));
@@ -200,7 +208,7 @@ TEST_F(HistoryTest, ARefusedExamLeavesNothingBehindAndTheNextOneSaves) {
     EXPECT_FALSE(form.SaveExamResult(1.5));
     EXPECT_TRUE(prompts.Last().text.contains(QStringLiteral("'\U0001F600'")));
     EXPECT_FALSE(prompts.Last().text.contains(QStringLiteral("в памяти")));
-    EXPECT_EQ(Tree(form)->topLevelItemCount(), 1);
+    EXPECT_EQ(Tree(form)->model()->rowCount(), 1);
 
     form.ResultRecord = {QStringLiteral("MyAnswerList=12,45"), QStringLiteral("NumsCnt=2")};
     ASSERT_TRUE(form.SaveExamResult(2.5));
