@@ -169,6 +169,23 @@ template <typename Unit, typename Visitor> void parseIni(const Unit* t, qsizetyp
     }
 }
 
+// The text of bytes [b, e) of code page 1251.
+QString decodeLine(const char* t, qsizetype b, qsizetype e) {
+    QString text(e - b, Qt::Uninitialized);
+    cp1251::decodeInto(t + b, e - b, text.data());
+    return text;
+}
+
+// The line "key=value" of a trimmed key and value.
+QString decodeEntry(const char* t, qsizetype kb, qsizetype ke, qsizetype vb, qsizetype ve) {
+    QString text(ke - kb + 1 + ve - vb, Qt::Uninitialized);
+    QChar* d = text.data();
+    cp1251::decodeInto(t + kb, ke - kb, d);
+    d[ke - kb] = QLatin1Char('=');
+    cp1251::decodeInto(t + vb, ve - vb, d + (ke - kb) + 1);
+    return text;
+}
+
 // Writes every part to fd, going on after short writes and interruptions; false with errno set on
 // failure.
 bool writeGathered(int fd, std::vector<iovec>& parts) {
@@ -226,37 +243,41 @@ void TMyIniFile::SetBytes(const QByteArray& bytes) {
     m_sections.clear();
     m_loaded = bytes;
     const char* t = m_loaded.constData();
-    // Each kept line is decoded once, into its final string. A section that stands in the file
-    // exactly as the save writes it (every file this program wrote) keeps its saved bytes as a
-    // view of the loaded file, so loading copies nothing twice and the next save re-encodes
-    // nothing; any other section is encoded from its lines now.
+    // A section that stands in the file exactly as the save writes it (every file this program
+    // wrote) keeps its saved bytes as a view of the loaded file and is decoded only when it is
+    // read, so loading copies nothing twice and the next save re-encodes nothing. Any other
+    // section is decoded and encoded again now, from the line offsets gathered while it was read.
+    struct Line {
+        qsizetype kb, ke, vb, ve; // ve < 0: a line without "=" from kb to ke
+    };
     struct Visitor {
         TMyIniFile& ini;
         const char* t;
-        qsizetype n;
         Section* current = nullptr;
         qsizetype start = 0;
         bool exact = false;
         bool blankSeen = false;
-        qsizetype linesHint = 0;
+        std::vector<Line> pending{};
 
         void finish(qsizetype end) {
             if (!current)
                 return;
-            if (exact && blankSeen)
+            if (exact && blankSeen) {
                 current->encoded = QByteArray::fromRawData(t + start, end - start);
-            else
+                current->decoded = false;
+            } else {
+                current->lines.reserve(static_cast<qsizetype>(pending.size()));
+                for (const Line& l : pending)
+                    current->lines.append(l.ve < 0 ? decodeLine(t, l.kb, l.ke)
+                                                   : decodeEntry(t, l.kb, l.ke, l.vb, l.ve));
                 encodeSection(*current, nullptr);
-            linesHint = current->lines.size();
+            }
+            pending.clear();
         }
         void header(qsizetype b, qsizetype e, qsizetype lineStart, bool exactLine) {
             finish(lineStart);
-            QString name(e - b, Qt::Uninitialized);
-            cp1251::decodeInto(t + b, e - b, name.data());
-            ini.m_sections.push_back(Section{std::move(name), {}, {}});
+            ini.m_sections.push_back(Section{decodeLine(t, b, e), {}, {}});
             current = &ini.m_sections.back();
-            // Sections of one file are much alike: the last one's size saves regrowing.
-            current->lines.reserve(linesHint);
             start = lineStart;
             exact = exactLine;
             blankSeen = false;
@@ -272,23 +293,66 @@ void TMyIniFile::SetBytes(const QByteArray& bytes) {
         }
         void plain(qsizetype b, qsizetype e, bool exactLine) {
             line(exactLine);
-            QString text(e - b, Qt::Uninitialized);
-            cp1251::decodeInto(t + b, e - b, text.data());
-            current->lines.append(std::move(text));
+            pending.push_back({b, e, 0, -1});
         }
         void entry(qsizetype kb, qsizetype ke, qsizetype vb, qsizetype ve, bool exactLine) {
             line(exactLine);
-            QString text(ke - kb + 1 + ve - vb, Qt::Uninitialized);
-            QChar* d = text.data();
-            cp1251::decodeInto(t + kb, ke - kb, d);
-            d[ke - kb] = QLatin1Char('=');
-            cp1251::decodeInto(t + vb, ve - vb, d + (ke - kb) + 1);
-            current->lines.append(std::move(text));
+            pending.push_back({kb, ke, vb, ve});
         }
-    } visitor{*this, t, m_loaded.size()};
+    } visitor{*this, t};
     parseIni(reinterpret_cast<const unsigned char*>(t), m_loaded.size(), visitor);
     visitor.finish(m_loaded.size());
     rebuildIndex();
+}
+
+const QStringList& TMyIniFile::linesOf(const Section& s) {
+    if (s.decoded)
+        return s.lines;
+    struct Visitor {
+        const char* t;
+        QStringList& lines;
+        void header(qsizetype, qsizetype, qsizetype, bool) {}
+        void skipped(bool) {}
+        void plain(qsizetype b, qsizetype e, bool) { lines.append(decodeLine(t, b, e)); }
+        void entry(qsizetype kb, qsizetype ke, qsizetype vb, qsizetype ve, bool) {
+            lines.append(decodeEntry(t, kb, ke, vb, ve));
+        }
+    } visitor{s.encoded.constData(), s.lines};
+    parseIni(reinterpret_cast<const unsigned char*>(s.encoded.constData()), s.encoded.size(),
+             visitor);
+    s.decoded = true;
+    return s.lines;
+}
+
+std::optional<QString> TMyIniFile::findInBytes(const Section& s, const QString& name) {
+    // The same match as findLine over the decoded lines: a line's name is the text before its
+    // first "=", compared with letter case ignored, and the last match wins.
+    if (name.contains(QLatin1Char('=')))
+        return std::nullopt;
+    struct Visitor {
+        const char* t;
+        const QString& name;
+        QString key;
+        qsizetype vb = -1, ve = -1;
+        void header(qsizetype, qsizetype, qsizetype, bool) {}
+        void skipped(bool) {}
+        void plain(qsizetype, qsizetype, bool) {}
+        void entry(qsizetype kb, qsizetype ke, qsizetype b, qsizetype e, bool) {
+            if (ke - kb != name.size()) // one byte is one character
+                return;
+            key.resize(ke - kb);
+            cp1251::decodeInto(t + kb, ke - kb, key.data());
+            if (sameName(key, name)) {
+                vb = b;
+                ve = e;
+            }
+        }
+    } visitor{s.encoded.constData(), name, {}};
+    parseIni(reinterpret_cast<const unsigned char*>(s.encoded.constData()), s.encoded.size(),
+             visitor);
+    if (visitor.vb < 0)
+        return std::nullopt;
+    return decodeLine(s.encoded.constData(), visitor.vb, visitor.ve);
 }
 
 void TMyIniFile::SetText(const QString& text) {
@@ -331,8 +395,13 @@ const TMyIniFile::Section* TMyIniFile::findSection(const QString& name) const {
 }
 
 TMyIniFile::Section* TMyIniFile::findSection(const QString& name) {
+    // Found to be changed: its lines are needed.
     const auto it = m_index.constFind(foldForLookup(name));
-    return it == m_index.cend() ? nullptr : &m_sections[static_cast<size_t>(*it)];
+    if (it == m_index.cend())
+        return nullptr;
+    Section* s = &m_sections[static_cast<size_t>(*it)];
+    linesOf(*s);
+    return s;
 }
 
 qsizetype TMyIniFile::findLine(const QStringList& lines, const QString& name) {
@@ -356,6 +425,8 @@ QString TMyIniFile::ReadString(const QString& section, const QString& name,
     const Section* s = findSection(section);
     if (!s)
         return def;
+    if (!s->decoded)
+        return findInBytes(*s, name).value_or(def);
     const qsizetype i = findLine(s->lines, name);
     if (i < 0)
         return def;
@@ -381,7 +452,7 @@ void TMyIniFile::ReadSections(QStringList& list) const {
 
 void TMyIniFile::ReadSectionValues(const QString& section, QStringList& list) const {
     const Section* s = findSection(section);
-    list = s ? s->lines : QStringList();
+    list = s ? linesOf(*s) : QStringList();
 }
 
 bool TMyIniFile::SectionExists(const QString& section) const {
@@ -390,7 +461,9 @@ bool TMyIniFile::SectionExists(const QString& section) const {
 
 bool TMyIniFile::ValueExists(const QString& section, const QString& name) const {
     const Section* s = findSection(section);
-    return s && findLine(s->lines, name) >= 0;
+    if (!s)
+        return false;
+    return s->decoded ? findLine(s->lines, name) >= 0 : findInBytes(*s, name).has_value();
 }
 
 void TMyIniFile::WriteString(const QString& section, const QString& name, const QString& value) {
@@ -468,7 +541,7 @@ QString TMyIniFile::ToText() const {
     qsizetype size = 0;
     for (const Section& s : m_sections) {
         size += s.name.size() + 6;
-        for (const QString& l : s.lines)
+        for (const QString& l : linesOf(s))
             size += l.size() + 2;
     }
     out.reserve(size);
@@ -478,7 +551,7 @@ QString TMyIniFile::ToText() const {
         out += s.name;
         out += QLatin1Char(']');
         out += crlf;
-        for (const QString& l : s.lines) {
+        for (const QString& l : linesOf(s)) {
             out += l;
             out += crlf;
         }

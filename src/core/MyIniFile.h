@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -77,12 +78,21 @@ public:
 private:
     struct Section {
         QString name;
-        QStringList lines;
+        // Made from the saved bytes when first needed (see decoded): a history of many exams is
+        // mostly read a value or two per section, and most sections are never read at all.
+        mutable QStringList lines;
         // The section as saved ("[name]", its lines, the empty line), in code page 1251; empty
         // when it must be encoded again. A change then re-encodes only its own section, so a
         // save costs little more than writing the bytes.
         QByteArray encoded;
+        // False while lines has not been made from encoded yet.
+        mutable bool decoded = true;
     };
+    // The section's lines, made from its saved bytes on first use.
+    static const QStringList& linesOf(const Section& s);
+    // The value of the last line of that name in a section not decoded yet, read straight from its
+    // saved bytes; nullopt when there is none.
+    static std::optional<QString> findInBytes(const Section& s, const QString& name);
     // Loads file bytes straight into sections and their saved bytes, without a whole-file text.
     void SetBytes(const QByteArray& bytes);
     // Sets the section's saved bytes from its name and lines; false (bytes untouched) when a

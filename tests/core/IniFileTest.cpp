@@ -87,6 +87,28 @@ TEST_F(IniFileTest, TypedReadsFollowTheValueRules) {
     EXPECT_TRUE(ini.ReadBool(s, QStringLiteral("Bad"), true));
 }
 
+// A section the program saved is read straight from its bytes until it is needed whole; both
+// ways must answer alike.
+TEST_F(IniFileTest, ReadsFromSavedBytesMatchTheDecodedLines) {
+    WriteFile(QStringLiteral("x.ini"),
+              Cp1251Lines(QStringLiteral("[S]\nKey=1\nkey=2\nПуть=Ж\nplain\nx=y=z\n=v\n\n")));
+    TMyIniFile lazy(PathOf(QStringLiteral("x.ini")));
+    TMyIniFile whole(PathOf(QStringLiteral("x.ini")));
+    QStringList lines;
+    whole.ReadSectionValues(QStringLiteral("s"), lines);
+    EXPECT_EQ(lines.size(), 6);
+    for (const char* name : {"KEY", "путь", "plain", "x", "x=y", "", "missing"}) {
+        SCOPED_TRACE(name);
+        const QString n = QString::fromUtf8(name);
+        EXPECT_EQ(lazy.ReadString(QStringLiteral("S"), n, QStringLiteral("d")),
+                  whole.ReadString(QStringLiteral("S"), n, QStringLiteral("d")));
+        EXPECT_EQ(lazy.ValueExists(QStringLiteral("S"), n),
+                  whole.ValueExists(QStringLiteral("S"), n));
+    }
+    EXPECT_EQ(lazy.ReadString(QStringLiteral("S"), QStringLiteral("key"), {}), QStringLiteral("2"));
+    EXPECT_EQ(lazy.ToText(), whole.ToText());
+}
+
 TEST_F(IniFileTest, WritesKeepOrderAndSpellingOfTheWriter) {
     TMyIniFile ini(PathOf(QStringLiteral("x.ini")));
     ini.WriteInteger(QStringLiteral("B"), QStringLiteral("n"), -5);
