@@ -24,9 +24,11 @@ std::vector<THistoryEntry> ReadHistory(const TMyIniFile& ini, const QStringList&
     // Bits text can spell NaN or an infinity; such a value reads as 0 like any other junk, so that
     // sorting and drawing always see ordinary numbers.
     const auto finite = [](double v) { return std::isfinite(v) ? v : 0.0; };
-    for (const QString& s : sections)
-        out.push_back({s, finite(BitsTextToFloat(ini.ReadString(s, kExamDate, QString()))),
-                       finite(BitsTextToFloat(ini.ReadString(s, kExamResult, QString())))});
+    const QStringList keys = {kExamDate, kExamResult};
+    for (const QString& s : sections) {
+        const QStringList values = ini.ReadStrings(s, keys);
+        out.push_back({s, finite(BitsTextToFloat(values[0])), finite(BitsTextToFloat(values[1]))});
+    }
     return out;
 }
 

@@ -325,34 +325,50 @@ const QStringList& TMyIniFile::linesOf(const Section& s) {
 }
 
 std::optional<QString> TMyIniFile::findInBytes(const Section& s, const QString& name) {
-    // The same match as findLine over the decoded lines: a line's name is the text before its
-    // first "=", compared with letter case ignored, and the last match wins.
-    if (name.contains(QLatin1Char('=')))
+    QString value = findAllInBytes(s, {name}).constFirst();
+    if (value.isNull())
         return std::nullopt;
+    return value;
+}
+
+QStringList TMyIniFile::findAllInBytes(const Section& s, const QStringList& names) {
+    // The same match as findLine over the decoded lines: a line's name is the text before its
+    // first "=", compared with letter case ignored, and the last match wins; a name holding "="
+    // never matches.
     struct Visitor {
         const char* t;
-        const QString& name;
+        const QStringList& names;
         QString key;
-        qsizetype vb = -1, ve = -1;
+        std::vector<std::pair<qsizetype, qsizetype>> found;
         void header(qsizetype, qsizetype, qsizetype, bool) {}
         void skipped(bool) {}
         void plain(qsizetype, qsizetype, bool) {}
         void entry(qsizetype kb, qsizetype ke, qsizetype b, qsizetype e, bool) {
-            if (ke - kb != name.size()) // one byte is one character
-                return;
-            key.resize(ke - kb);
-            cp1251::decodeInto(t + kb, ke - kb, key.data());
-            if (sameName(key, name)) {
-                vb = b;
-                ve = e;
+            bool decodedKey = false;
+            for (qsizetype i = 0; i < names.size(); ++i) {
+                if (ke - kb != names[i].size()) // one byte is one character
+                    continue;
+                if (!decodedKey) {
+                    key.resize(ke - kb);
+                    cp1251::decodeInto(t + kb, ke - kb, key.data());
+                    decodedKey = true;
+                }
+                if (sameName(key, names[i]) && !names[i].contains(QLatin1Char('=')))
+                    found[static_cast<size_t>(i)] = {b, e};
             }
         }
-    } visitor{s.encoded.constData(), name, {}};
+    } visitor{
+        s.encoded.constData(),
+        names,
+        {},
+        std::vector<std::pair<qsizetype, qsizetype>>(static_cast<size_t>(names.size()), {-1, -1})};
     parseIni(reinterpret_cast<const unsigned char*>(s.encoded.constData()), s.encoded.size(),
              visitor);
-    if (visitor.vb < 0)
-        return std::nullopt;
-    return decodeLine(s.encoded.constData(), visitor.vb, visitor.ve);
+    QStringList values;
+    values.reserve(names.size());
+    for (const auto& [b, e] : visitor.found)
+        values.append(b < 0 ? QString() : decodeLine(s.encoded.constData(), b, e));
+    return values;
 }
 
 void TMyIniFile::SetText(const QString& text) {
@@ -432,6 +448,22 @@ QString TMyIniFile::ReadString(const QString& section, const QString& name,
         return def;
     const QString& line = s->lines[i];
     return line.mid(line.indexOf(QLatin1Char('=')) + 1);
+}
+
+QStringList TMyIniFile::ReadStrings(const QString& section, const QStringList& names) const {
+    const Section* s = findSection(section);
+    if (!s)
+        return QStringList(names.size());
+    if (!s->decoded)
+        return findAllInBytes(*s, names);
+    QStringList values;
+    values.reserve(names.size());
+    for (const QString& name : names) {
+        const qsizetype i = findLine(s->lines, name);
+        values.append(i < 0 ? QString()
+                            : s->lines[i].mid(s->lines[i].indexOf(QLatin1Char('=')) + 1));
+    }
+    return values;
 }
 
 int TMyIniFile::ReadInteger(const QString& section, const QString& name, int def) const {

@@ -45,6 +45,9 @@ public:
     const QString& FileName() const { return m_fileName; }
 
     QString ReadString(const QString& section, const QString& name, const QString& def) const;
+    // The values of several names of one section, found in one pass, in the order of names; a
+    // missing name gives a null string.
+    QStringList ReadStrings(const QString& section, const QStringList& names) const;
     int ReadInteger(const QString& section, const QString& name, int def) const;
     bool ReadBool(const QString& section, const QString& name, bool def) const;
     // Replaces the list's contents with the section names, in store order.
@@ -93,6 +96,8 @@ private:
     // The value of the last line of that name in a section not decoded yet, read straight from its
     // saved bytes; nullopt when there is none.
     static std::optional<QString> findInBytes(const Section& s, const QString& name);
+    // The same for several names at once; a missing name gives a null string.
+    static QStringList findAllInBytes(const Section& s, const QStringList& names);
     // Loads file bytes straight into sections and their saved bytes, without a whole-file text.
     void SetBytes(const QByteArray& bytes);
     // Sets the section's saved bytes from its name and lines; false (bytes untouched) when a

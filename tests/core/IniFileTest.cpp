@@ -105,6 +105,12 @@ TEST_F(IniFileTest, ReadsFromSavedBytesMatchTheDecodedLines) {
         EXPECT_EQ(lazy.ValueExists(QStringLiteral("S"), n),
                   whole.ValueExists(QStringLiteral("S"), n));
     }
+    const QStringList names = {QStringLiteral("x"), QStringLiteral("missing"),
+                               QStringLiteral("KEY")};
+    EXPECT_EQ(lazy.ReadStrings(QStringLiteral("S"), names),
+              (QStringList{QStringLiteral("y=z"), QString(), QStringLiteral("2")}));
+    EXPECT_EQ(lazy.ReadStrings(QStringLiteral("S"), names),
+              whole.ReadStrings(QStringLiteral("S"), names));
     EXPECT_EQ(lazy.ReadString(QStringLiteral("S"), QStringLiteral("key"), {}), QStringLiteral("2"));
     EXPECT_EQ(lazy.ToText(), whole.ToText());
 }

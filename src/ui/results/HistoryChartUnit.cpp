@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 
 THistoryChart::THistoryChart(QWidget* parent) : QWidget(parent) {
@@ -107,14 +108,39 @@ void THistoryChart::paintEvent(QPaintEvent*) {
     const double slot = static_cast<double>(right - left) / n;
     const int barWidth = std::max(1, static_cast<int>(slot * 0.7));
     // Bars are gathered by colour and painted in one call per colour: a long history has thousands.
+    // Where bars are narrower than a pixel, many stand at the same x; the bars of one colour there
+    // all touch the axis, so their union is one span from the highest top to the lowest bottom,
+    // and that one rectangle paints the same pixels as all of them.
     constexpr int kColors = 12;
     std::array<QVector<QRect>, kColors> rects;
+    struct Span {
+        int top = INT_MAX;
+        int bottom = INT_MIN;
+    };
+    std::array<Span, kColors> spans;
+    int spanX = INT_MIN;
+    const auto flush = [&] {
+        for (size_t c = 0; c < spans.size(); ++c) {
+            if (spans[c].top < spans[c].bottom)
+                rects[c].append(
+                    QRect(spanX, spans[c].top, barWidth, spans[c].bottom - spans[c].top));
+            spans[c] = Span{};
+        }
+    };
     for (int i = 0; i < n; ++i) {
         const int x = left + static_cast<int>(slot * i + (slot - barWidth) / 2);
         const int y = yOf(BarValue(i));
-        rects[static_cast<size_t>(i % kColors)].append(
-            QRect(x, std::min(y, zero), barWidth, std::abs(zero - y)));
+        if (x != spanX) {
+            flush();
+            spanX = x;
+        }
+        if (y == zero)
+            continue; // an empty bar paints nothing
+        Span& span = spans[static_cast<size_t>(i % kColors)];
+        span.top = std::min(span.top, std::min(y, zero));
+        span.bottom = std::max(span.bottom, std::max(y, zero));
     }
+    flush();
     p.setPen(Qt::NoPen);
     for (int c = 0; c < kColors; ++c) {
         if (rects[static_cast<size_t>(c)].isEmpty())
