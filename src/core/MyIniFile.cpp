@@ -33,27 +33,6 @@ QString foldKey(const QString& s) {
     return s.toCaseFolded();
 }
 
-// The folded name for a lookup, in a buffer kept between calls: every read looks a section up,
-// and section names are nearly always ASCII, which folds without a fresh string each time.
-const QString& foldForLookup(const QString& s) {
-    thread_local QString buffer;
-    const qsizetype n = s.size();
-    const QChar* src = s.constData();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (src[i].unicode() >= 0x80) {
-            buffer = s.toCaseFolded();
-            return buffer;
-        }
-    }
-    buffer.resize(n);
-    QChar* dst = buffer.data();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = src[i].unicode();
-        dst[i] = QChar(c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c);
-    }
-    return buffer;
-}
-
 bool sameName(QStringView a, QStringView b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -398,21 +377,43 @@ void TMyIniFile::SetText(const QString& text) {
     rebuildIndex();
 }
 
+bool TMyIniFile::NameKey::Same(const QString& a, const QString& b) noexcept {
+    return sameName(a, b);
+}
+
+size_t TMyIniFile::NameKey::Hash(const QString& name, size_t seed) noexcept {
+    // FNV-1a over the case-folded code units. Names are nearly always ASCII, which folds in
+    // place; any other name is folded whole, as the comparison folds it.
+    const auto mix = [](size_t h, char16_t c) { return (h ^ c) * 0x100000001b3ULL; };
+    size_t h = seed ^ 0xcbf29ce484222325ULL;
+    for (const QChar c : name) {
+        if (c.unicode() >= 0x80) {
+            h = seed ^ 0xcbf29ce484222325ULL;
+            for (const QChar f : name.toCaseFolded())
+                h = mix(h, f.unicode());
+            return h;
+        }
+        const char16_t u = c.unicode();
+        h = mix(h, u >= u'A' && u <= u'Z' ? static_cast<char16_t>(u + 32) : u);
+    }
+    return h;
+}
+
 void TMyIniFile::rebuildIndex() {
     m_index.clear();
     m_index.reserve(static_cast<qsizetype>(m_sections.size()));
     for (size_t i = 0; i < m_sections.size(); ++i)
-        m_index.insert(foldKey(m_sections[i].name), static_cast<qsizetype>(i));
+        m_index.insert(NameKey{m_sections[i].name}, static_cast<qsizetype>(i));
 }
 
 const TMyIniFile::Section* TMyIniFile::findSection(const QString& name) const {
-    const auto it = m_index.constFind(foldForLookup(name));
+    const auto it = m_index.constFind(NameKey{name});
     return it == m_index.cend() ? nullptr : &m_sections[static_cast<size_t>(*it)];
 }
 
 TMyIniFile::Section* TMyIniFile::findSection(const QString& name) {
     // Found to be changed: its lines are needed.
-    const auto it = m_index.constFind(foldForLookup(name));
+    const auto it = m_index.constFind(NameKey{name});
     if (it == m_index.cend())
         return nullptr;
     Section* s = &m_sections[static_cast<size_t>(*it)];
@@ -524,7 +525,7 @@ void TMyIniFile::WriteValues(const QString& section,
         *existing = std::move(s);
     } else {
         m_sections.push_back(std::move(s));
-        m_index.insert(foldKey(clean), static_cast<qsizetype>(m_sections.size() - 1));
+        m_index.insert(NameKey{clean}, static_cast<qsizetype>(m_sections.size() - 1));
     }
     UpdateFile();
 }

@@ -115,6 +115,19 @@ private:
     // The file as loaded: sections that were saved exactly so keep their bytes as views into it.
     QByteArray m_loaded;
     std::vector<Section> m_sections;
-    // Case-folded name -> index of the last section of that name.
-    QHash<QString, qsizetype> m_index;
+    // A section name as a key that ignores letter case, hashed without a folded copy of the name:
+    // a history of many exams indexes a name per exam at every start.
+    struct NameKey {
+        QString name;
+        static bool Same(const QString& a, const QString& b) noexcept;
+        static size_t Hash(const QString& name, size_t seed) noexcept;
+        friend bool operator==(const NameKey& a, const NameKey& b) noexcept {
+            return Same(a.name, b.name);
+        }
+        friend size_t qHash(const NameKey& key, size_t seed) noexcept {
+            return Hash(key.name, seed);
+        }
+    };
+    // Name -> index of the last section of that name.
+    QHash<NameKey, qsizetype> m_index;
 };

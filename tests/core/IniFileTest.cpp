@@ -113,6 +113,15 @@ TEST_F(IniFileTest, ReadsFromSavedBytesMatchTheDecodedLines) {
               whole.ReadStrings(QStringLiteral("S"), names));
     EXPECT_EQ(lazy.ReadString(QStringLiteral("S"), QStringLiteral("key"), {}), QStringLiteral("2"));
     EXPECT_EQ(lazy.ToText(), whole.ToText());
+    // Section names are found with letter case ignored, Cyrillic included; the last copy wins.
+    WriteFile(QStringLiteral("y.ini"),
+              Cp1251Lines(QStringLiteral("[Раздел]\nk=1\n\n[{AB-C}]\nk=2\n\n[раздел]\nk=3\n\n")));
+    TMyIniFile named(PathOf(QStringLiteral("y.ini")));
+    EXPECT_EQ(named.ReadString(QStringLiteral("РАЗДЕЛ"), QStringLiteral("k"), {}),
+              QStringLiteral("3"));
+    EXPECT_EQ(named.ReadString(QStringLiteral("{ab-c}"), QStringLiteral("k"), {}),
+              QStringLiteral("2"));
+    EXPECT_FALSE(named.SectionExists(QStringLiteral("Раздел ")));
 }
 
 TEST_F(IniFileTest, WritesKeepOrderAndSpellingOfTheWriter) {
