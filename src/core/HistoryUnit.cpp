@@ -1,10 +1,10 @@
 #include "core/HistoryUnit.h"
-#include "core/BitsText.h"
-#include "core/TextFormat.h"
 
+#include "core/BitsText.h"
 #include "core/NameValue.h"
 #include "core/ResStrUnit.h"
 #include "core/ResultRecordUnit.h"
+#include "core/TextFormat.h"
 
 #include <QLocale>
 #include <cmath>

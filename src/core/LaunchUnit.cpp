@@ -1,6 +1,7 @@
 #include "core/LaunchUnit.h"
 
 #include "core/CommaText.h"
+#include "core/GeneratorsUnit.h"
 #include "core/NameValue.h"
 #include "core/TestTypesUnit.h"
 #include "core/ZorvikSettings.h"
@@ -11,15 +12,14 @@ TLaunchParams IntroductoryTestParams() {
     TLaunchParams p;
     p.caption = TestActionCaption;
     p.dataName = StandardModule2Digits;
-    p.elementCount = 20;
-    p.timeLimit = 6000;
-    p.meanTimeLimit = false;
-    p.infiniteTime = false;
-    p.doCalc = true;
-    p.showCurrent = true;
-    p.enterAtEnd = true;
-    p.allowTips = false;
-    p.maxWrongPercent = 0;
+    p.run.ElementCount = 20;
+    p.run.TimeLimit = 6000;
+    p.run.MeanTimeLimit = false;
+    p.run.DoCalc = true;
+    p.run.ShowCurrent = true;
+    p.run.EnterAtEnd = true;
+    p.run.AllowTips = false;
+    p.run.MaxWrongPercent = 0;
     return p;
 }
 
@@ -31,15 +31,17 @@ TLaunchParams TrainParams(const TMyIniFile& settings, const QStringList& moduleI
         return id.compare(name, Qt::CaseInsensitive) == 0;
     });
     p.dataName = known ? name : StandardModule2Digits;
-    p.elementCount = std::clamp(Settings::TestElValue(settings), 1, kMaxElementCount);
-    p.timeLimit = std::clamp(Settings::TestTimeLimit(settings), 1, kMaxTimeLimit);
-    p.meanTimeLimit = Settings::TestTimeLimitType(settings) != 0;
-    p.infiniteTime = Settings::InfiniteTime(settings);
-    p.doCalc = Settings::DoCalc(settings);
-    p.showCurrent = Settings::ShowCurrent(settings);
-    p.enterAtEnd = false;
-    p.allowTips = false;
-    p.maxWrongPercent = 0;
+    p.run.ElementCount =
+        std::clamp(Settings::TestElValue(settings), 1, TestRunEngine::kMaxElementCount);
+    p.run.TimeLimit = Settings::InfiniteTime(settings)
+                          ? kInfiniteTimeLimit
+                          : std::clamp(Settings::TestTimeLimit(settings), 1, kMaxTimeLimit);
+    p.run.MeanTimeLimit = Settings::TestTimeLimitType(settings) != 0;
+    p.run.DoCalc = Settings::DoCalc(settings);
+    p.run.ShowCurrent = Settings::ShowCurrent(settings);
+    p.run.EnterAtEnd = false;
+    p.run.AllowTips = false;
+    p.run.MaxWrongPercent = 0;
     p.rangeKey = Settings::Key::TestRange;
     return p;
 }
@@ -49,16 +51,35 @@ TLaunchParams ExamParams(const TMyIniFile& settings) {
     p.caption = ExamActionCaption;
     p.dataName =
         Settings::ExamDataType(settings) == 0 ? StandardModule2Digits : StandardModule3Digits;
-    p.elementCount = std::clamp(Settings::ExamElValue(settings), 1, kMaxElementCount);
-    p.timeLimit = 11400;
-    p.meanTimeLimit = true;
-    p.infiniteTime = false;
-    p.doCalc = true;
-    p.showCurrent = false;
-    p.enterAtEnd = false;
-    p.allowTips = false;
-    p.maxWrongPercent = 10;
+    p.run.ElementCount =
+        std::clamp(Settings::ExamElValue(settings), 1, TestRunEngine::kMaxElementCount);
+    p.run.TimeLimit = 11400;
+    p.run.MeanTimeLimit = true;
+    p.run.DoCalc = true;
+    p.run.ShowCurrent = false;
+    p.run.EnterAtEnd = false;
+    p.run.AllowTips = false;
+    p.run.MaxWrongPercent = 10;
     return p;
+}
+
+QStringList BuildTestItems(const TLaunchParams& params, const TMyIniFile& settings,
+                           const TMyIniFile& modules, QString* moduleName) {
+    QStringList items;
+    if (params.dataName == PhoneNumsId) {
+        const QString pattern = Settings::PhoneFormat(settings);
+        for (int i = 0; i < params.run.ElementCount; ++i)
+            items.append(GeneratePhoneNumber(pattern));
+        return items;
+    }
+    const TTestModule module = ReadTestModule(modules, params.dataName);
+    items = ModuleItems(module);
+    if (!params.rangeKey.isEmpty())
+        items = CutToRange(items, settings.ReadString(Settings::Section, params.rangeKey, {}),
+                           module.Id);
+    if (items.isEmpty() && moduleName)
+        *moduleName = module.Name;
+    return items;
 }
 
 QString StripAmpersand(const QString& caption) {

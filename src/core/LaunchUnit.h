@@ -1,32 +1,26 @@
 #pragma once
 
 #include "core/MyIniFile.h"
+#include "core/TestRunEngine.h"
 
 #include <QString>
 #include <QStringList>
 
-// What one launch hands to the test window, besides the items.
+// One launch: where its items come from, the window's caption, and the run itself, handed whole
+// to the test window. The run's items are filled by BuildTestItems at the moment of launching; its
+// time limit already stands for "no limit" when the settings ask for that.
 struct TLaunchParams {
     QString caption;  // the launching command's caption, "&" included
     QString dataName; // module id or "PhoneNums"
-    int maxWrongPercent = 0;
-    bool allowTips = false;
-    bool enterAtEnd = false;
-    bool meanTimeLimit = false;
-    int timeLimit = 6000;
-    bool infiniteTime = false;
-    bool showCurrent = false;
-    bool doCalc = false;
-    int elementCount = 20;
     QString rangeKey; // settings key of the range table, or empty
+    TestRunEngine::Config run;
 
     bool operator==(const TLaunchParams&) const = default;
 };
 
-// Bounds for values that only a hand-edited settings.ini can hold: a run of more items than the
-// largest module, or longer per item than five minutes, is cut to these so that no launch can hang
-// the program or exhaust memory.
-inline constexpr int kMaxElementCount = 1000;
+// A bound for a value that only a hand-edited settings.ini can hold: longer per item than five
+// minutes is cut to this so that no launch can hang the program. (The item count is bounded by
+// TestRunEngine::kMaxElementCount.)
 inline constexpr int kMaxTimeLimit = 300000;
 inline constexpr int kInfiniteTimeLimit = 300000;
 
@@ -38,6 +32,11 @@ inline const QString ExamActionCaption = QStringLiteral("&Экзамен");
 TLaunchParams IntroductoryTestParams();
 TLaunchParams TrainParams(const TMyIniFile& settings, const QStringList& moduleIds);
 TLaunchParams ExamParams(const TMyIniFile& settings);
+
+// The items of a launch: fresh phone numbers made from the stored pattern, or the module's items
+// cut to its stored range. Empty when the module has none; *moduleName then names it.
+QStringList BuildTestItems(const TLaunchParams& params, const TMyIniFile& settings,
+                           const TMyIniFile& modules, QString* moduleName);
 
 // The caption without its first "&".
 QString StripAmpersand(const QString& caption);

@@ -1,6 +1,6 @@
 #include "core/ResultRecordUnit.h"
-#include "core/BitsText.h"
 
+#include "core/BitsText.h"
 #include "core/CommaText.h"
 #include "core/NameValue.h"
 

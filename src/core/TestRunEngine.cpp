@@ -1,11 +1,11 @@
 #include "core/TestRunEngine.h"
+
 #include "core/AnswerMatch.h"
 #include "core/BitsText.h"
-#include "core/TextFormat.h"
-
 #include "core/CommaText.h"
 #include "core/Random.h"
 #include "core/ResStrUnit.h"
+#include "core/TextFormat.h"
 
 #include <algorithm>
 
@@ -21,9 +21,7 @@ bool TestRunEngine::Setup(const Config& config) {
     m_current.clear();
     m_shownCount = 0;
     m_shownAt.reset();
-    RightCount = WrongCount = CompletedRightCount = 0;
-    PresentationTime = 0.0;
-    PresentationSeconds = 0.0;
+    Result = {};
     if (m_config.Items.isEmpty()) {
         m_phase = Phase::Finished;
         return false;
@@ -140,30 +138,30 @@ QString TestRunEngine::RecallCounterText() const {
 
 void TestRunEngine::setPresentationTimes() {
     const qint64 ms = std::max<qint64>(m_end - m_start, 0);
-    PresentationTime = static_cast<double>(ms) / kMSecsPerDay;
+    Result.PresentationTime = static_cast<double>(ms) / kMSecsPerDay;
     // All of it: a presentation that ran past a day must not lose the whole days.
-    PresentationSeconds = static_cast<double>(ms) / 1000.0;
+    Result.PresentationSeconds = static_cast<double>(ms) / 1000.0;
 }
 
 TestRunEngine::Check TestRunEngine::CheckAnswers() {
     Check check;
-    RightCount = WrongCount = 0;
+    Result.RightCount = Result.WrongCount = 0;
     const qsizetype n = std::min(m_answers.size(), m_presented.size());
     for (qsizetype i = 0; i < n; ++i) {
         if (AnswerMatches(m_presented.at(i), m_answers.at(i)))
-            ++RightCount;
+            ++Result.RightCount;
         else
-            ++WrongCount;
+            ++Result.WrongCount;
     }
     if (m_presented.isEmpty())
         return check;
 
-    const qint64 percent = qint64{WrongCount} * 100 / m_presented.size();
+    const qint64 percent = qint64{Result.WrongCount} * 100 / m_presented.size();
     if (m_config.MaxWrongPercent > 0 && percent > m_config.MaxWrongPercent) {
         setPresentationTimes();
         const qsizetype given = std::max<qsizetype>(m_answers.size(), 1);
         check.outcome = Check::Outcome::Failed;
-        check.meanTime = PresentationSeconds / static_cast<double>(given);
+        check.meanTime = Result.PresentationSeconds / static_cast<double>(given);
         check.message = Format(ResStr::ErrorRuleBroken, {m_config.MaxWrongPercent});
         while (m_answers.size() < m_presented.size())
             m_answers.append(QString());
@@ -175,9 +173,9 @@ TestRunEngine::Check TestRunEngine::CheckAnswers() {
         return check;
 
     setPresentationTimes();
-    CompletedRightCount = RightCount;
+    Result.CompletedRightCount = Result.RightCount;
     check.outcome = Check::Outcome::Completed;
-    check.meanTime = PresentationSeconds / m_config.ElementCount;
+    check.meanTime = Result.PresentationSeconds / m_config.ElementCount;
     m_meanTime = check.meanTime;
     m_phase = Phase::Finished;
     return check;
@@ -187,10 +185,10 @@ QStringList TestRunEngine::ResultRecord() const {
     return {
         QStringLiteral("ValidAnswerList=") + CommaText::Write(m_answers),
         QStringLiteral("MyAnswerList=") + CommaText::Write(m_presented),
-        QStringLiteral("TestDt=") + FloatToBitsText(PresentationTime),
+        QStringLiteral("TestDt=") + FloatToBitsText(Result.PresentationTime),
         QStringLiteral("NumsCnt=") + QString::number(m_config.ElementCount),
-        QStringLiteral("OkAnswer=") + QString::number(RightCount),
-        QStringLiteral("BadAnswer=") + QString::number(WrongCount),
+        QStringLiteral("OkAnswer=") + QString::number(Result.RightCount),
+        QStringLiteral("BadAnswer=") + QString::number(Result.WrongCount),
         QStringLiteral("Avg=") + FloatToBitsText(m_meanTime),
     };
 }

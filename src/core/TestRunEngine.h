@@ -10,7 +10,8 @@
 // and applies what it answers, so every timing rule is testable with a fake clock.
 class TestRunEngine {
 public:
-    // The nine values a launcher passes to the test window.
+    // One run as a launcher describes it and the test window takes it: the items to draw from and
+    // the eight values that rule the run.
     struct Config {
         QStringList Items;
         int ElementCount = 1;
@@ -21,6 +22,20 @@ public:
         bool EnterAtEnd = false;
         bool AllowTips = false;
         int MaxWrongPercent = 0;
+
+        bool operator==(const Config&) const = default;
+    };
+
+    // What a run leaves for its launcher: the counts after the latest check, the presentation
+    // time, and the right answers of a completed run (0 otherwise).
+    struct Outcome {
+        int RightCount = 0;
+        int WrongCount = 0;
+        int CompletedRightCount = 0;
+        TDateTime PresentationTime = 0.0; // days
+        double PresentationSeconds = 0.0;
+
+        bool operator==(const Outcome&) const = default;
     };
 
     enum class Phase { Start, Presenting, PresentationDone, Recalling, Finished };
@@ -101,11 +116,7 @@ public:
     const QStringList& Presented() const { return m_presented; }
     const QStringList& Answers() const { return m_answers; }
 
-    int RightCount = 0;
-    int WrongCount = 0;
-    int CompletedRightCount = 0;
-    TDateTime PresentationTime = 0.0; // days
-    double PresentationSeconds = 0.0;
+    Outcome Result;
 
 private:
     void setPresentationTimes();

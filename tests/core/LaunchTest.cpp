@@ -15,30 +15,30 @@ const QStringList kIds = {QStringLiteral("TestNumsData1"), QStringLiteral("TestN
 TEST_F(LaunchParamsTest, WithoutSettingsEachCommandUsesItsFixedValues) {
     TLaunchParams intro = IntroductoryTestParams();
     EXPECT_EQ(intro.dataName, QStringLiteral("TestNumsData1"));
-    EXPECT_EQ(intro.elementCount, 20);
-    EXPECT_EQ(intro.timeLimit, 6000);
-    EXPECT_FALSE(intro.meanTimeLimit);
-    EXPECT_TRUE(intro.doCalc && intro.showCurrent && intro.enterAtEnd);
-    EXPECT_FALSE(intro.allowTips || intro.infiniteTime);
-    EXPECT_EQ(intro.maxWrongPercent, 0);
+    EXPECT_EQ(intro.run.ElementCount, 20);
+    EXPECT_EQ(intro.run.TimeLimit, 6000);
+    EXPECT_FALSE(intro.run.MeanTimeLimit);
+    EXPECT_TRUE(intro.run.DoCalc && intro.run.ShowCurrent && intro.run.EnterAtEnd);
+    EXPECT_FALSE(intro.run.AllowTips);
+    EXPECT_EQ(intro.run.MaxWrongPercent, 0);
     EXPECT_TRUE(intro.rangeKey.isEmpty());
 
     const TLaunchParams train = TrainParams(SettingsIni(), kIds);
     EXPECT_EQ(train.dataName, QStringLiteral("TestNumsData1"));
-    EXPECT_EQ(train.elementCount, 20);
-    EXPECT_EQ(train.timeLimit, 6000);
-    EXPECT_FALSE(train.meanTimeLimit || train.doCalc || train.showCurrent || train.enterAtEnd ||
-                 train.allowTips || train.infiniteTime);
-    EXPECT_EQ(train.maxWrongPercent, 0);
+    EXPECT_EQ(train.run.ElementCount, 20);
+    EXPECT_EQ(train.run.TimeLimit, 6000);
+    EXPECT_FALSE(train.run.MeanTimeLimit || train.run.DoCalc || train.run.ShowCurrent ||
+                 train.run.EnterAtEnd || train.run.AllowTips);
+    EXPECT_EQ(train.run.MaxWrongPercent, 0);
     EXPECT_EQ(train.rangeKey, QStringLiteral("TestRange"));
 
     const TLaunchParams exam = ExamParams(SettingsIni());
     EXPECT_EQ(exam.dataName, QStringLiteral("TestNumsData1"));
-    EXPECT_EQ(exam.elementCount, 50);
-    EXPECT_EQ(exam.timeLimit, 11400);
-    EXPECT_TRUE(exam.meanTimeLimit && exam.doCalc);
-    EXPECT_FALSE(exam.showCurrent || exam.enterAtEnd || exam.allowTips || exam.infiniteTime);
-    EXPECT_EQ(exam.maxWrongPercent, 10);
+    EXPECT_EQ(exam.run.ElementCount, 50);
+    EXPECT_EQ(exam.run.TimeLimit, 11400);
+    EXPECT_TRUE(exam.run.MeanTimeLimit && exam.run.DoCalc);
+    EXPECT_FALSE(exam.run.ShowCurrent || exam.run.EnterAtEnd || exam.run.AllowTips);
+    EXPECT_EQ(exam.run.MaxWrongPercent, 10);
 }
 
 TEST_F(LaunchParamsTest, SettingsDriveTrainingAndTheExam) {
@@ -49,14 +49,15 @@ TEST_F(LaunchParamsTest, SettingsDriveTrainingAndTheExam) {
                   "ExamElValue=70\nExamDataType=3\n")));
     const TLaunchParams train = TrainParams(SettingsIni(), kIds);
     EXPECT_EQ(train.dataName, QStringLiteral("{my}"));
-    EXPECT_EQ(train.elementCount, 30);
-    EXPECT_EQ(train.timeLimit, 900);
-    EXPECT_TRUE(train.meanTimeLimit && train.infiniteTime && train.doCalc && train.showCurrent);
+    EXPECT_EQ(train.run.ElementCount, 30);
+    // No time limit stands for the longest one.
+    EXPECT_EQ(train.run.TimeLimit, kInfiniteTimeLimit);
+    EXPECT_TRUE(train.run.MeanTimeLimit && train.run.DoCalc && train.run.ShowCurrent);
     const TLaunchParams exam = ExamParams(SettingsIni());
     EXPECT_EQ(exam.dataName, QStringLiteral("TestNumsData2"));
-    EXPECT_EQ(exam.elementCount, 70);
+    EXPECT_EQ(exam.run.ElementCount, 70);
     // Introductory test ignores them all.
-    EXPECT_EQ(IntroductoryTestParams().elementCount, 20);
+    EXPECT_EQ(IntroductoryTestParams().run.ElementCount, 20);
 }
 
 TEST_F(LaunchParamsTest, DeletedTrainingModuleFallsBackAndHostileCountsAreBounded) {
@@ -81,11 +82,11 @@ TEST_F(LaunchParamsTest, DeletedTrainingModuleFallsBackAndHostileCountsAreBounde
                               QStringLiteral("\nExamElValue=") + v + QStringLiteral("\n")));
         const TLaunchParams train = TrainParams(SettingsIni(), kIds);
         EXPECT_EQ(train.dataName, QStringLiteral("TestNumsData1"));
-        EXPECT_EQ(train.elementCount, c.count) << c.value;
-        EXPECT_EQ(train.timeLimit, c.time) << c.value;
+        EXPECT_EQ(train.run.ElementCount, c.count) << c.value;
+        EXPECT_EQ(train.run.TimeLimit, c.time) << c.value;
         const int examWant =
             QString::fromLatin1(c.value).isEmpty() || v == QStringLiteral("abc") ? 50 : c.count;
-        EXPECT_EQ(ExamParams(SettingsIni()).elementCount, examWant) << c.value;
+        EXPECT_EQ(ExamParams(SettingsIni()).run.ElementCount, examWant) << c.value;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "CoreTest.h"
+
 #include "core/CommaText.h"
 #include "core/Cp1251.h"
 #include "core/Stores.h"

@@ -253,11 +253,11 @@ TEST_F(ScoringTest, ErrorRuleFailsOnlyPastTheLimit) {
         EXPECT_EQ(fail.message, QStringLiteral("Тест не пройден. Слишком много ошибок. Превышен "
                                                "максимально допустимый процент неправильных "
                                                "ответов (10%)."));
-        EXPECT_EQ(engine.WrongCount, given);
-        EXPECT_EQ(engine.CompletedRightCount, 0);
+        EXPECT_EQ(engine.Result.WrongCount, given);
+        EXPECT_EQ(engine.Result.CompletedRightCount, 0);
         EXPECT_EQ(engine.Answers().size(), r.count) << "padded to the presented count";
         EXPECT_TRUE(engine.Answers().back().isEmpty());
-        EXPECT_DOUBLE_EQ(fail.meanTime, engine.PresentationSeconds / given);
+        EXPECT_DOUBLE_EQ(fail.meanTime, engine.Result.PresentationSeconds / given);
         EXPECT_FALSE(engine.AddAnswer(QStringLiteral("late")));
     }
 }
@@ -278,7 +278,7 @@ TEST_F(ScoringTest, AnswersMatchIgnoringCaseAndOuterBlanksOnly) {
         TestRunEngine probe = engine;
         probe.AddAnswer(r.answer);
         probe.CheckAnswers();
-        EXPECT_EQ(probe.RightCount, r.right ? 1 : 0) << r.answer.toStdString();
+        EXPECT_EQ(probe.Result.RightCount, r.right ? 1 : 0) << r.answer.toStdString();
     }
 }
 
@@ -313,7 +313,7 @@ TEST_F(ScoringTest, CompletedRunWritesSevenEntriesThatKeepAwkwardAnswers) {
     EXPECT_EQ(CommaText::Read(value(1)), engine.Presented());
     // Three items of 1000 ms each, each replaced at the first tick past its time.
     EXPECT_EQ(DurationToMSecs(BitsTextToFloat(value(2))), 3030);
-    EXPECT_DOUBLE_EQ(engine.PresentationSeconds, 3.03);
+    EXPECT_DOUBLE_EQ(engine.Result.PresentationSeconds, 3.03);
     EXPECT_EQ(value(3), QStringLiteral("3"));
     EXPECT_EQ(value(4), QStringLiteral("0"));
     EXPECT_EQ(value(5), QStringLiteral("3"));

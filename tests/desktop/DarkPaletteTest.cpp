@@ -43,7 +43,7 @@ protected:
     Look LaunchLook() {
         Look look;
         TMainForm main;
-        main.SetRunHook([&look](TTestForm& form, const QStringList&, const TLaunchParams&) {
+        main.SetRunHook([&look](TTestForm& form, const TLaunchParams&) {
             const auto* panel = form.findChild<TMyPanel*>(QStringLiteral("DataPanel"));
             look = {panel->Color(), panel->FontColor()};
             return 2;

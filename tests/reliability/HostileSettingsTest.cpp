@@ -53,9 +53,9 @@ protected:
         form = std::make_unique<TMainForm>();
         QCoreApplication::sendPostedEvents(form.get());
         desktop.urls.clear();
-        form->SetRunHook([this](TTestForm&, const QStringList& items, const TLaunchParams& p) {
+        form->SetRunHook([this](TTestForm&, const TLaunchParams& p) {
             ++runs;
-            lastItems = items;
+            lastItems = p.run.Items;
             lastParams = p;
             return 2; // cancelled: nothing is stored or shown afterwards
         });
@@ -92,10 +92,10 @@ protected:
 
     void CheckRun(int expectedRuns) {
         ASSERT_EQ(runs, expectedRuns);
-        EXPECT_GE(lastParams.elementCount, 1);
-        EXPECT_LE(lastParams.elementCount, kMaxElementCount);
-        EXPECT_GE(lastParams.timeLimit, 1);
-        EXPECT_LE(lastParams.timeLimit, kMaxTimeLimit);
+        EXPECT_GE(lastParams.run.ElementCount, 1);
+        EXPECT_LE(lastParams.run.ElementCount, TestRunEngine::kMaxElementCount);
+        EXPECT_GE(lastParams.run.TimeLimit, 1);
+        EXPECT_LE(lastParams.run.TimeLimit, kMaxTimeLimit);
         EXPECT_FALSE(lastItems.isEmpty());
         EXPECT_LE(lastItems.size(), 1000);
         for (const QString& item : lastItems)
@@ -126,7 +126,7 @@ TEST_F(HostileSettings, EveryCommandStaysInsideItsBounds) {
             form->TrainActionExecute();
             CheckRun(before + 2);
             if (round.dataName == PhoneNumsId) {
-                EXPECT_EQ(lastItems.size(), lastParams.elementCount);
+                EXPECT_EQ(lastItems.size(), lastParams.run.ElementCount);
             }
             form->ExamActionExecute();
             CheckRun(before + 3);

@@ -70,9 +70,9 @@ void VisitTestRun(const SampleWindowVisitor& visit) {
     // and font exactly as a real run does; the hook stands in for the modal loop.
     TMainForm main;
     QCoreApplication::sendPostedEvents(&main);
-    main.SetRunHook([&visit](TTestForm& form, const QStringList& items, const TLaunchParams& p) {
-        if (!form.StartRun(items, 5, kInfiniteTimeLimit, p.meanTimeLimit, false, true, false, true,
-                           p.maxWrongPercent))
+    main.SetRunHook([&visit](TTestForm& form, const TLaunchParams& p) {
+        if (!form.StartRun(p.run.Items, 5, kInfiniteTimeLimit, p.run.MeanTimeLimit, false, true,
+                           false, true, p.run.MaxWrongPercent))
             return 2;
         ShowAndSettle(form);
         visit(QStringLiteral("test-start"), form);

@@ -1,7 +1,6 @@
 #include "ui/main/MainFormUnit.h"
-#include "core/BitsText.h"
-#include "core/TextFormat.h"
 
+#include "core/BitsText.h"
 #include "core/Clock.h"
 #include "core/CommaText.h"
 #include "core/FontText.h"
@@ -12,6 +11,7 @@
 #include "core/ResStrUnit.h"
 #include "core/Stores.h"
 #include "core/TestTypesUnit.h"
+#include "core/TextFormat.h"
 #include "core/ZorvikSettings.h"
 #include "platform/Colors.h"
 #include "platform/Desktop.h"
@@ -19,7 +19,6 @@
 #include "platform/WindowMessages.h"
 #include "ui/blink/MigTestFormUnit.h"
 #include "ui/dialogs/AboutFormUnit.h"
-#include "ui/dialogs/MyPanelUnit.h"
 #include "ui/main/SettingsTransfer.h"
 #include "ui/modules/ModuleEditFormUnit.h"
 #include "ui/results/NormFormUnit.h"
@@ -35,26 +34,6 @@
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-// Font sizes from a hand-edited file are kept to what a screen can show.
-constexpr int kMinFontPoints = 1;
-constexpr int kMaxFontPoints = 400;
-
-// A text colour the user never chose follows the palette. On a background the user did choose, a
-// dark palette's light text would vanish (white on white), so such text takes black or white,
-// whichever stands out more.
-QColor ReadableOn(const QColor& background, const QColor& text) {
-    const auto luma = [](const QColor& c) {
-        return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF();
-    };
-    if (std::abs(luma(background) - luma(text)) >= 0.4)
-        return text;
-    return luma(background) >= 0.5 ? QColor(Qt::black) : QColor(Qt::white);
-}
-
-} // namespace
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
     ui->setupUi(this);
@@ -206,7 +185,7 @@ void TMainForm::TestActionExecute() {
     if (LaunchTest(IntroductoryTestParams()) != 1)
         return;
     NameValue::SetValue(ResultRecord, QStringLiteral("ExamResult"),
-                        FloatToBitsText(CompletedRightCount / 5.0));
+                        FloatToBitsText(LastOutcome.CompletedRightCount / 5.0));
     OpenResultDetails(this, ResultRecord);
 }
 
@@ -221,8 +200,9 @@ void TMainForm::ExamActionExecute() {
     const TLaunchParams params = ExamParams(SettingsIni());
     if (LaunchTest(params) != 1)
         return;
-    const double coefficient = ExamCoefficient(params.elementCount, CompletedRightCount,
-                                               PresentationSeconds, params.dataName);
+    const double coefficient =
+        ExamCoefficient(params.run.ElementCount, LastOutcome.CompletedRightCount,
+                        LastOutcome.PresentationSeconds, params.dataName);
     // A failed save is shown; the details still open, so the run is never lost from sight.
     SaveExamResult(coefficient);
     NameValue::SetValue(ResultRecord, QStringLiteral("ExamResult"), FloatToBitsText(coefficient));
@@ -240,77 +220,24 @@ int TMainForm::LaunchTest(const TLaunchParams& params) {
         ~Restore() { panel->show(); }
     } restore{ui->DataPanel};
 
-    if (params.enterAtEnd)
+    if (params.run.EnterAtEnd)
         form.SetShowNextButtonVisible(false);
     const TMyIniFile& settings = SettingsIni();
-    const int background = Settings::BackgroundColor(settings);
-    form.SetItemPanelColor(ColorFromInt(background));
-    bool textChosen = false;
-
-    // The item font starts from the window's own design font, without styles; the stored font
-    // text is applied on top of it.
-    QColor textColor = palette().color(QPalette::WindowText);
-    if (const auto* panel = form.findChild<TMyPanel*>(QStringLiteral("DataPanel")))
-        textColor = panel->FontColor();
-    const QString fontText = ReadFontText(settings);
-    if (!fontText.isEmpty()) {
-        QFont design = form.font();
-        if (const auto* panel = form.findChild<TMyPanel*>(QStringLiteral("DataPanel")))
-            design = panel->font();
-        TFontData fd;
-        fd.name = design.family();
-        fd.size = design.pointSize() > 0 ? design.pointSize() : 24;
-        fd.color = ColorToInt(textColor);
-        IniTextToFont(fd, fontText);
-        QFont font(fd.name);
-        font.setPointSize(std::clamp(fd.size, kMinFontPoints, kMaxFontPoints));
-        font.setBold(fd.bold);
-        font.setItalic(fd.italic);
-        font.setUnderline(fd.underline);
-        font.setStrikeOut(fd.strikeOut);
-        form.SetItemFont(font);
-        textColor = ColorFromInt(fd.color);
-        textChosen = !IsSystemColor(fd.color);
-    }
-    if (!textChosen && !IsSystemColor(background))
-        textColor = ReadableOn(ColorFromInt(background), textColor);
-    form.SetNormalTextColor(textColor);
+    form.ApplyItemLook(Settings::BackgroundColor(settings), ReadFontText(settings));
     form.setWindowTitle(StripAmpersand(params.caption));
 
-    if (params.dataName == PhoneNumsId) {
-        TestItems.clear();
-        const QString pattern = Settings::PhoneFormat(settings);
-        for (int i = 0; i < params.elementCount; ++i)
-            TestItems.append(GeneratePhoneNumber(pattern));
-    } else {
-        const TTestModule module = ReadTestModule(ModulesIni(), params.dataName);
-        TestItems = ModuleItems(module);
-        if (!params.rangeKey.isEmpty())
-            TestItems = CutToRange(
-                TestItems, settings.ReadString(Settings::Section, params.rangeKey, {}), module.Id);
-        if (TestItems.isEmpty()) {
-            ShowWarning(this, Format(ResStr::EmptyModule, {module.Name}));
-            return 2;
-        }
+    TLaunchParams launch = params;
+    QString moduleName;
+    launch.run.Items = BuildTestItems(params, settings, ModulesIni(), &moduleName);
+    TestItems = launch.run.Items;
+    if (TestItems.isEmpty()) {
+        ShowWarning(this, Format(ResStr::EmptyModule, {moduleName}));
+        return 2;
     }
 
-    const int timeLimit = params.infiniteTime ? kInfiniteTimeLimit : params.timeLimit;
     form.SetResultRecord(&ResultRecord);
-    int result = 2;
-    if (m_runHook) {
-        TLaunchParams effective = params;
-        effective.timeLimit = timeLimit;
-        result = m_runHook(form, TestItems, effective);
-    } else {
-        result = form.RunTest(TestItems, params.elementCount, timeLimit, params.meanTimeLimit,
-                              params.doCalc, params.showCurrent, params.enterAtEnd,
-                              params.allowTips, params.maxWrongPercent);
-    }
-    CompletedRightCount = form.CompletedRightCount;
-    PresentationTime = form.PresentationTime;
-    RightCount = form.RightCount;
-    WrongCount = form.WrongCount;
-    PresentationSeconds = form.PresentationSeconds;
+    const int result = m_runHook ? m_runHook(form, launch) : form.RunTest(launch.run);
+    LastOutcome = form.RunOutcome;
     return result;
 }
 

@@ -49,18 +49,16 @@ public:
     bool SaveExamResult(double coefficient);
 
     // Tests run the test window through this hook instead of showing it modally.
-    using RunHook = std::function<int(TTestForm&, const QStringList& items, const TLaunchParams&)>;
+    // The launch it gets carries the run's items.
+    using RunHook = std::function<int(TTestForm&, const TLaunchParams& launch)>;
     void SetRunHook(RunHook hook) { m_runHook = std::move(hook); }
 
     QStringList ModuleIds;
     QStringList ResultIds;
     QStringList TestItems;
     QStringList ResultRecord;
-    int CompletedRightCount = 0;
-    TDateTime PresentationTime = 0.0;
-    int RightCount = 0;
-    int WrongCount = 0;
-    double PresentationSeconds = 0.0;
+    // What the latest run left, read once from the test window.
+    TestRunEngine::Outcome LastOutcome;
 
 protected:
     void customEvent(QEvent* event) override;

@@ -1,8 +1,8 @@
 #include "ui/results/ResultFormUnit.h"
-#include "core/AnswerMatch.h"
-#include "core/TextFormat.h"
 
+#include "core/AnswerMatch.h"
 #include "core/ResStrUnit.h"
+#include "core/TextFormat.h"
 #include "ui/results/Norm2FormUnit.h"
 #include "ui_ResultFormUnit.h"
 

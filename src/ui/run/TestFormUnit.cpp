@@ -2,6 +2,7 @@
 #include "ui_TestFormUnit.h"
 
 #include "core/Clock.h"
+#include "core/FontText.h"
 #include "core/ResStrUnit.h"
 #include "platform/CodePageInput.h"
 #include "platform/Colors.h"
@@ -15,6 +16,8 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 const QString kPlaceholder = QStringLiteral("???");
@@ -23,6 +26,22 @@ QFont largeFont(const QFont& base) {
     QFont f = base;
     f.setPixelSize(32);
     return f;
+}
+
+// Font sizes from a hand-edited file are kept to what a screen can show.
+constexpr int kMinFontPoints = 1;
+constexpr int kMaxFontPoints = 400;
+
+// A text colour the user never chose follows the palette. On a background the user did choose, a
+// dark palette's light text would vanish (white on white), so such text takes black or white,
+// whichever stands out more.
+QColor ReadableOn(const QColor& background, const QColor& text) {
+    const auto luma = [](const QColor& c) {
+        return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF();
+    };
+    if (std::abs(luma(background) - luma(text)) >= 0.4)
+        return text;
+    return luma(background) >= 0.5 ? QColor(Qt::black) : QColor(Qt::white);
 }
 } // namespace
 
@@ -85,6 +104,34 @@ bool TTestForm::ShowNextButTimerActive() const {
     return m_showNextButTimer->isActive();
 }
 
+void TTestForm::ApplyItemLook(int backgroundColor, const QString& fontText) {
+    SetItemPanelColor(ColorFromInt(backgroundColor));
+    bool textChosen = false;
+    // The item font starts from the panel's own design font, without styles; the stored font
+    // text is applied on top of it.
+    QColor textColor = ui->DataPanel->FontColor();
+    if (!fontText.isEmpty()) {
+        const QFont design = ui->DataPanel->font();
+        TFontData fd;
+        fd.name = design.family();
+        fd.size = design.pointSize() > 0 ? design.pointSize() : 24;
+        fd.color = ColorToInt(textColor);
+        IniTextToFont(fd, fontText);
+        QFont font(fd.name);
+        font.setPointSize(std::clamp(fd.size, kMinFontPoints, kMaxFontPoints));
+        font.setBold(fd.bold);
+        font.setItalic(fd.italic);
+        font.setUnderline(fd.underline);
+        font.setStrikeOut(fd.strikeOut);
+        SetItemFont(font);
+        textColor = ColorFromInt(fd.color);
+        textChosen = !IsSystemColor(fd.color);
+    }
+    if (!textChosen && !IsSystemColor(backgroundColor))
+        textColor = ReadableOn(ColorFromInt(backgroundColor), textColor);
+    SetNormalTextColor(textColor);
+}
+
 void TTestForm::SetItemPanelColor(const QColor& color) {
     ui->DataPanel->SetColor(color);
 }
@@ -106,26 +153,33 @@ void TTestForm::SetResultRecord(QStringList* record) {
     m_resultRecord = record;
 }
 
-bool TTestForm::StartRun(const QStringList& Items, int ElementCount, int TimeLimit,
-                         bool MeanTimeLimit, bool DoCalc, bool ShowCurrent, bool EnterAtEnd,
-                         bool AllowTips, int MaxWrongPercent) {
-    CompletedRightCount = RightCount = WrongCount = 0;
-    PresentationTime = PresentationSeconds = 0.0;
+bool TTestForm::StartRun(const TestRunEngine::Config& run) {
+    RunOutcome = {};
     ui->PageControl->setCurrentWidget(ui->StartPage);
-    const bool ok = m_engine.Setup({Items, ElementCount, TimeLimit, MeanTimeLimit, DoCalc,
-                                    ShowCurrent, EnterAtEnd, AllowTips, MaxWrongPercent});
+    const bool ok = m_engine.Setup(run);
     if (!ok)
         endRun(2);
     return ok;
 }
 
+bool TTestForm::StartRun(const QStringList& Items, int ElementCount, int TimeLimit,
+                         bool MeanTimeLimit, bool DoCalc, bool ShowCurrent, bool EnterAtEnd,
+                         bool AllowTips, int MaxWrongPercent) {
+    return StartRun({Items, ElementCount, TimeLimit, MeanTimeLimit, DoCalc, ShowCurrent, EnterAtEnd,
+                     AllowTips, MaxWrongPercent});
+}
+
+int TTestForm::RunTest(const TestRunEngine::Config& run) {
+    if (!StartRun(run))
+        return 2;
+    return exec();
+}
+
 int TTestForm::RunTest(const QStringList& Items, int ElementCount, int TimeLimit,
                        bool MeanTimeLimit, bool DoCalc, bool ShowCurrent, bool EnterAtEnd,
                        bool AllowTips, int MaxWrongPercent) {
-    if (!StartRun(Items, ElementCount, TimeLimit, MeanTimeLimit, DoCalc, ShowCurrent, EnterAtEnd,
-                  AllowTips, MaxWrongPercent))
-        return 2;
-    return exec();
+    return RunTest({Items, ElementCount, TimeLimit, MeanTimeLimit, DoCalc, ShowCurrent, EnterAtEnd,
+                    AllowTips, MaxWrongPercent});
 }
 
 void TTestForm::StartTestButtonClick() {
@@ -309,22 +363,16 @@ void TTestForm::CheckAnswers() {
     if (m_engine.CurrentPhase() != TestRunEngine::Phase::Recalling)
         return;
     const TestRunEngine::Check check = m_engine.CheckAnswers();
-    RightCount = m_engine.RightCount;
-    WrongCount = m_engine.WrongCount;
+    RunOutcome = m_engine.Result;
     switch (check.outcome) {
     case TestRunEngine::Check::Outcome::Continue:
         return;
     case TestRunEngine::Check::Outcome::Failed:
         ShowWarning(this, check.message);
-        PresentationTime = m_engine.PresentationTime;
-        PresentationSeconds = m_engine.PresentationSeconds;
         ShowDetails(m_engine.Answers(), m_engine.Presented(), check.meanTime);
         endRun(2);
         return;
     case TestRunEngine::Check::Outcome::Completed:
-        PresentationTime = m_engine.PresentationTime;
-        PresentationSeconds = m_engine.PresentationSeconds;
-        CompletedRightCount = m_engine.CompletedRightCount;
         if (m_resultRecord)
             *m_resultRecord = m_engine.ResultRecord();
         endRun(1);
@@ -406,6 +454,7 @@ std::optional<QStringList> TTestForm::RunDataEntry() {
 void TTestForm::ShowDetails(const QStringList& answers, const QStringList& presented,
                             double meanTime) {
     TResultForm dialog(this);
-    dialog.ShowResult(answers, presented, false, 0.0, meanTime, WrongCount, RightCount,
-                      m_engine.Configuration().ElementCount, PresentationTime);
+    dialog.ShowResult(answers, presented, false, 0.0, meanTime, RunOutcome.WrongCount,
+                      RunOutcome.RightCount, m_engine.Configuration().ElementCount,
+                      RunOutcome.PresentationTime);
 }

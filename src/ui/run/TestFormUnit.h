@@ -27,13 +27,21 @@ public:
 
     // Shows the window modally and runs one test; 1 when it completed, 2 otherwise. Without items
     // nothing is shown and the answer is 2.
+    int RunTest(const TestRunEngine::Config& run);
+    // The same with the run's nine values one by one.
     int RunTest(const QStringList& Items, int ElementCount, int TimeLimit, bool MeanTimeLimit,
                 bool DoCalc, bool ShowCurrent, bool EnterAtEnd, bool AllowTips,
                 int MaxWrongPercent);
     // The setup half of RunTest (shows the start page); false when there are no items.
+    bool StartRun(const TestRunEngine::Config& run);
     bool StartRun(const QStringList& Items, int ElementCount, int TimeLimit, bool MeanTimeLimit,
                   bool DoCalc, bool ShowCurrent, bool EnterAtEnd, bool AllowTips,
                   int MaxWrongPercent);
+
+    // The item panel's background (a stored colour number) and the stored font text over the
+    // panel's own design font; a text colour the user never chose stays readable on the
+    // background.
+    void ApplyItemLook(int backgroundColor, const QString& fontText);
 
     // Set by the launcher before RunTest.
     void SetItemPanelColor(const QColor& color);
@@ -44,11 +52,7 @@ public:
     void SetResultRecord(QStringList* record);
 
     // Read by the launcher after RunTest, whatever the result.
-    int CompletedRightCount = 0;
-    TDateTime PresentationTime = 0.0;
-    int RightCount = 0;
-    int WrongCount = 0;
-    double PresentationSeconds = 0.0;
+    TestRunEngine::Outcome RunOutcome;
 
     const TestRunEngine& Engine() const { return m_engine; }
     Ui::TTestForm* Controls() const { return ui.get(); }

@@ -76,9 +76,9 @@ protected:
         form = std::make_unique<TMainForm>();
         QCoreApplication::sendPostedEvents(form.get());
         desktop.urls.clear();
-        form->SetRunHook([this](TTestForm& f, const QStringList& items, const TLaunchParams& p) {
+        form->SetRunHook([this](TTestForm& f, const TLaunchParams& p) {
             ++runs;
-            lastItems = items;
+            lastItems = p.run.Items;
             lastParams = p;
             lastCaption = f.windowTitle();
             panelHiddenDuringRun = !form->centralWidget()->isVisible();
@@ -110,7 +110,9 @@ TEST_F(LaunchFormTest, IntroductoryTestRunsTwentyOfTheTwoDigitModule) {
     form->TestActionExecute();
     ASSERT_EQ(runs, 1);
     EXPECT_EQ(lastItems.size(), 100);
-    EXPECT_EQ(lastParams, IntroductoryTestParams());
+    TLaunchParams want = IntroductoryTestParams();
+    want.run.Items = lastItems;
+    EXPECT_EQ(lastParams, want);
     EXPECT_EQ(lastCaption, QStringLiteral("Вводное тестирование"));
     EXPECT_TRUE(panelHiddenDuringRun);
     EXPECT_TRUE(form->centralWidget()->isVisible());
@@ -124,7 +126,7 @@ TEST_F(LaunchFormTest, TrainingCutsToTheStoredRangeAndUsesInfiniteTime) {
     form->TrainActionExecute();
     ASSERT_EQ(runs, 1);
     EXPECT_EQ(lastItems.join(QString()), QStringLiteral("cdefgh"));
-    EXPECT_EQ(lastParams.timeLimit, 300000);
+    EXPECT_EQ(lastParams.run.TimeLimit, 300000);
 }
 
 TEST_F(LaunchFormTest, PhoneNumberTrainingMakesFreshNumbersFromThePattern) {
@@ -156,8 +158,8 @@ TEST_F(LaunchFormTest, EmptyModuleWarnsAndNeverOpensTheTestWindow) {
 
 TEST_F(LaunchFormTest, CompletedExamIsStoredWithItsCoefficient) {
     hookResult = [this](TTestForm& f) {
-        f.CompletedRightCount = 48;
-        f.PresentationSeconds = 93.0;
+        f.RunOutcome.CompletedRightCount = 48;
+        f.RunOutcome.PresentationSeconds = 93.0;
         form->ResultRecord = {QStringLiteral("ValidAnswerList=1"), QStringLiteral("NumsCnt=50")};
         return 1;
     };

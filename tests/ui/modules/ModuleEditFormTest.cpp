@@ -1,4 +1,5 @@
 #include "ZorvikTest.h"
+
 #include "core/CommaText.h"
 #include "core/Cp1251.h"
 #include "core/ModuleTextFile.h"

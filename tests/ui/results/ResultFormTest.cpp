@@ -1,10 +1,10 @@
 #include "ModalDriver.h"
+
 #include "core/BitsText.h"
+#include "core/CommaText.h"
 #include "ui/results/Norm2FormUnit.h"
 #include "ui/results/ResultDetails.h"
 #include "ui/results/ResultFormUnit.h"
-
-#include "core/CommaText.h"
 
 #include <QApplication>
 #include <QLabel>

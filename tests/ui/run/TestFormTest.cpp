@@ -53,7 +53,8 @@ protected:
     }
     void ShowDetails(const QStringList& answers, const QStringList& presented,
                      double meanTime) override {
-        details = Details{answers, presented, meanTime, WrongCount, RightCount};
+        details =
+            Details{answers, presented, meanTime, RunOutcome.WrongCount, RunOutcome.RightCount};
     }
 };
 
@@ -130,9 +131,9 @@ TEST_F(TestFormTest, ExamCompletesWithFiveWrongAnswers) {
         Answer(given.back());
     }
     EXPECT_EQ(form->result(), 1);
-    EXPECT_EQ(form->CompletedRightCount, 45);
-    EXPECT_EQ(form->WrongCount, 5);
-    EXPECT_DOUBLE_EQ(form->PresentationSeconds, 100.5);
+    EXPECT_EQ(form->RunOutcome.CompletedRightCount, 45);
+    EXPECT_EQ(form->RunOutcome.WrongCount, 5);
+    EXPECT_DOUBLE_EQ(form->RunOutcome.PresentationSeconds, 100.5);
     EXPECT_EQ(record.size(), 7);
     EXPECT_EQ(RecordValue(QStringLiteral("NumsCnt")), QStringLiteral("50"));
     EXPECT_EQ(RecordValue(QStringLiteral("OkAnswer")), QStringLiteral("45"));
@@ -184,8 +185,8 @@ TEST_F(TestFormTest, IntroductoryTestScoresTheTwentyFields) {
     EXPECT_EQ(form->exerciseCalls, 1);
     EXPECT_EQ(form->dataEntryCalls, 1);
     EXPECT_EQ(form->result(), 1);
-    EXPECT_EQ(form->CompletedRightCount, 18);
-    EXPECT_DOUBLE_EQ(form->PresentationSeconds, 20 * 6.01);
+    EXPECT_EQ(form->RunOutcome.CompletedRightCount, 18);
+    EXPECT_DOUBLE_EQ(form->RunOutcome.PresentationSeconds, 20 * 6.01);
 }
 
 TEST_F(TestFormTest, DataEntryServesRunsOfOtherLengths) {
@@ -211,7 +212,7 @@ TEST_F(TestFormTest, DataEntryServesRunsOfOtherLengths) {
             form->NextElemButtonClick();
         }
         EXPECT_EQ(form->result(), 1);
-        EXPECT_EQ(form->CompletedRightCount, r.count);
+        EXPECT_EQ(form->RunOutcome.CompletedRightCount, r.count);
     }
 }
 
@@ -226,7 +227,7 @@ TEST_F(TestFormTest, TrainingRecallCounterTipAndEnter) {
     form->TipButtonClick();
     EXPECT_EQ(ui()->AnswerEdit->text(), form->Engine().Presented().at(0));
     QTest::keyClick(ui()->AnswerEdit, Qt::Key_Return);
-    EXPECT_EQ(form->RightCount, 1);
+    EXPECT_EQ(form->RunOutcome.RightCount, 1);
     EXPECT_EQ(ui()->AnswerEdit->text(), QStringLiteral("???"));
     EXPECT_EQ(ui()->NumNoLabel->text(), QStringLiteral("Введите 2 элемент из 5."));
     // Enter held down: the repeats do not confirm further answers.
@@ -239,7 +240,7 @@ TEST_F(TestFormTest, TrainingRecallCounterTipAndEnter) {
     form->NextElemButtonClick();
     EXPECT_TRUE(ui()->NumNoLabel->isHidden());
     EXPECT_EQ(form->result(), 1);
-    EXPECT_EQ(form->CompletedRightCount, 1);
+    EXPECT_EQ(form->RunOutcome.CompletedRightCount, 1);
     // Clicks after the end change nothing.
     form->NextElemButtonClick();
     EXPECT_EQ(form->Engine().Answers().size(), 5);
@@ -286,7 +287,7 @@ TEST_F(TestFormTest, PaceRuleEndsTheRunWithItsMessage) {
     EXPECT_FALSE(form->Step1TimerActive());
     EXPECT_EQ(form->exerciseCalls, 0);
     EXPECT_EQ(record, QStringList{QStringLiteral("Stale=1")});
-    EXPECT_EQ(form->CompletedRightCount, 0);
+    EXPECT_EQ(form->RunOutcome.CompletedRightCount, 0);
 }
 
 TEST_F(TestFormTest, ErrorRuleShowsDetailsAndLeavesTheRecord) {
@@ -309,9 +310,9 @@ TEST_F(TestFormTest, ErrorRuleShowsDetailsAndLeavesTheRecord) {
     EXPECT_EQ(form->details->presented, form->Engine().Presented());
     EXPECT_EQ(form->details->wrong, 3);
     EXPECT_EQ(form->details->right, 1);
-    EXPECT_DOUBLE_EQ(form->details->meanTime, form->PresentationSeconds / 4);
-    EXPECT_DOUBLE_EQ(form->PresentationSeconds, 20 * 0.51);
-    EXPECT_EQ(form->CompletedRightCount, 0);
+    EXPECT_DOUBLE_EQ(form->details->meanTime, form->RunOutcome.PresentationSeconds / 4);
+    EXPECT_DOUBLE_EQ(form->RunOutcome.PresentationSeconds, 20 * 0.51);
+    EXPECT_EQ(form->RunOutcome.CompletedRightCount, 0);
     EXPECT_EQ(record, QStringList{QStringLiteral("Stale=1")});
 }
 
@@ -440,7 +441,7 @@ TEST_F(RealDialogsTest, DataEntryDialogDeliversItsFieldsAsTheyStand) {
     QCoreApplication::sendPostedEvents(&form);
     EXPECT_TRUE(driven);
     EXPECT_EQ(form.result(), 1);
-    EXPECT_EQ(form.CompletedRightCount, 19);
+    EXPECT_EQ(form.RunOutcome.CompletedRightCount, 19);
     EXPECT_EQ(form.Engine().Answers().back(), QStringLiteral(" a, \"b\" "));
 }
 
@@ -493,7 +494,7 @@ TEST_F(RealDialogsTest, RealClockRunCompletesWithTheSevenEntries) {
     const int result = form.RunTest(Numbers(3), 3, 40, false, false, true, false, false, 0);
     SetAppClock(&clock);
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(form.CompletedRightCount, 3);
+    EXPECT_EQ(form.RunOutcome.CompletedRightCount, 3);
     ASSERT_EQ(record.size(), 7);
     const QStringList keys = {QStringLiteral("ValidAnswerList"),
                               QStringLiteral("MyAnswerList"),
@@ -507,8 +508,8 @@ TEST_F(RealDialogsTest, RealClockRunCompletesWithTheSevenEntries) {
     EXPECT_EQ(record[0],
               record[1].replace(QStringLiteral("MyAnswerList"), QStringLiteral("ValidAnswerList")));
     // Three items of 40 ms: at least 120 ms, and each replaced within a few ticks.
-    EXPECT_GE(form.PresentationSeconds, 0.12);
-    EXPECT_LT(form.PresentationSeconds, 2.0);
+    EXPECT_GE(form.RunOutcome.PresentationSeconds, 0.12);
+    EXPECT_LT(form.RunOutcome.PresentationSeconds, 2.0);
 }
 
 } // namespace
