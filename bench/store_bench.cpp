@@ -13,13 +13,16 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <fcntl.h>
 #include <map>
 #include <memory>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -39,12 +42,17 @@ const QByteArray& storeBytes(int mb) {
     return it->second;
 }
 
-// The floor of every save: the same bytes written beside the file, flushed to disk and renamed
-// over it, once.
+// The floor of every save: the same bytes written beside the file, flushed to disk, renamed over
+// it and the rename made durable by a sync of the folder, once.
 void rawSave(const QString& path, const QByteArray& bytes) {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
         std::abort();
+    const int dir = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                           O_RDONLY | O_DIRECTORY);
+    if (dir < 0 || ::fsync(dir) != 0)
+        std::abort();
+    ::close(dir);
 }
 
 void BM_IniLoad(benchmark::State& state) {
