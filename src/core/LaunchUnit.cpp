@@ -90,12 +90,26 @@ QString StripAmpersand(const QString& caption) {
     return out;
 }
 
+namespace {
+const QString kStart = QStringLiteral("Start");
+const QString kEnd = QStringLiteral("End");
+} // namespace
+
+TModuleRange RangeOf(const QStringList& rangeTable, const QString& moduleId) {
+    const QStringList range = CommaText::Read(NameValue::Value(rangeTable, moduleId));
+    return {NameValue::Value(range, kStart), NameValue::Value(range, kEnd)};
+}
+
+void SetRangeOf(QStringList& rangeTable, const QString& moduleId, const TModuleRange& range) {
+    QStringList lines;
+    NameValue::SetValue(lines, kStart, range.start);
+    NameValue::SetValue(lines, kEnd, range.end);
+    NameValue::SetValue(rangeTable, moduleId, CommaText::Write(lines));
+}
+
 QStringList CutToRange(const QStringList& items, const QString& rangeTableText,
                        const QString& moduleId) {
-    const QStringList table = CommaText::Read(rangeTableText);
-    const QStringList range = CommaText::Read(NameValue::Value(table, moduleId));
-    const QString start = NameValue::Value(range, QStringLiteral("Start"));
-    const QString end = NameValue::Value(range, QStringLiteral("End"));
+    const auto [start, end] = RangeOf(CommaText::Read(rangeTableText), moduleId);
     const auto find = [&](const QString& text) -> qsizetype {
         for (qsizetype k = 0; k < items.size(); ++k)
             if (items[k].compare(text, Qt::CaseInsensitive) == 0)

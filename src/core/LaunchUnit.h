@@ -41,6 +41,17 @@ QStringList BuildTestItems(const TLaunchParams& params, const TMyIniFile& settin
 // The caption without its first "&".
 QString StripAmpersand(const QString& caption);
 
+// A module's stored range: the texts of its first and last item, as the range table keeps them
+// (the comma text of "Start=" and "End=" lines under the module's id).
+struct TModuleRange {
+    QString start;
+    QString end;
+};
+// The range stored for a module; empty texts when there is none. Ids and names ignore letter case.
+TModuleRange RangeOf(const QStringList& rangeTable, const QString& moduleId);
+// Stores a module's range, replacing the one it had.
+void SetRangeOf(QStringList& rangeTable, const QString& moduleId, const TModuleRange& range);
+
 // Cuts a module's items to its stored range: the range table is the comma text of "<id>=<inner>"
 // lines, the inner text holds Start and End. Both ends are found ignoring letter case, swapped when
 // reversed; the cut applies only when the two texts differ and both are found.

@@ -1,6 +1,7 @@
 #include "CoreTest.h"
 
 #include "core/FontText.h"
+#include "core/SettingsValues.h"
 #include "core/Stores.h"
 #include "core/ZorvikSettings.h"
 
@@ -25,6 +26,34 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefault) {
     EXPECT_EQ(Settings::MigDigWidth(ini), 5);
     EXPECT_EQ(Settings::MigTimeLimit(ini), 3000);
     EXPECT_TRUE(Settings::FirstStart(ini));
+    EXPECT_EQ(ReadSettingsValues(ini), TSettingsValues{});
+}
+
+TEST_F(SettingsTest, TheDialogsValuesGoOutInTheCommandsOrderAndComeBack) {
+    WriteFile(QStringLiteral("settings.ini"),
+              Cp1251Lines(QStringLiteral("[ZorvikSettings]\nTestTimeLimitType=7\nExamDataType=-1\n"
+                                         "TestDataName=Kept\n")));
+    TSettingsValues v = ReadSettingsValues(SettingsIni(), 9, 900);
+    EXPECT_EQ(v.TestTimeLimitType, 1); // any other type is the mean-time rule
+    EXPECT_EQ(v.ExamDataType, 1);
+    EXPECT_EQ(v.MigDigWidth, 9);
+    EXPECT_EQ(v.MigTimeLimit, 900);
+    v.PhoneFormat = QStringLiteral("00-00");
+    v.TestFontText = QStringLiteral("FontName=Arial\r\nFontSize=30");
+    v.TestDataName = QString(); // no module chosen: the stored one stays
+    v.RangeTable = {QStringLiteral("W=Start=a,End=b")};
+    v.DoCalc = true;
+    WriteSettingsValues(SettingsIni(), v);
+    EXPECT_EQ(ReadFile(QStringLiteral("settings.ini")),
+              Cp1251Lines(QStringLiteral(
+                  "[ZorvikSettings]\nTestTimeLimitType=1\nExamDataType=1\nTestDataName=Kept\n"
+                  "BackgroundColor=-16777201\nPhoneFormat=00-00\nTestElValue=20\n"
+                  "TestTimeLimit=6000\nDoCalc=1\nInfiniteTime=0\nShowCurrent=0\n"
+                  "ExamElValue=50\nTestRange=\"W=Start=a,End=b\"\nMigDigWidth=9\n"
+                  "MigTimeLimit=900\n\n[TestFont]\nFontName=Arial\nFontSize=30\n\n")));
+    ReopenStores();
+    v.TestDataName = QStringLiteral("Kept");
+    EXPECT_EQ(ReadSettingsValues(SettingsIni(), 9, 900), v);
 }
 
 TEST_F(SettingsTest, HandEditedValuesParseOrFallBack) {

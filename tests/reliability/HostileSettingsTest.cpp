@@ -142,9 +142,11 @@ TEST_F(HostileSettings, EveryCommandStaysInsideItsBounds) {
             // The dialog shows each value inside its edit's range, and OK writes those back.
             WithModal<TSettingsForm>(&TMainForm::SettingsActionExecute, [](TSettingsForm& dialog) {
                 for (const TMySpeenEdit* edit :
-                     {dialog.TestElMySpeenEdit(), dialog.TestTimeLimitMySpeenEdit(),
-                      dialog.ExamElMySpeenEdit(), dialog.MigDigWidthSpeenEdit(),
-                      dialog.MigTimeLimitSpeenEdit()}) {
+                     {Child<TMySpeenEdit>(dialog, "TestElMySpeenEdit"),
+                      Child<TMySpeenEdit>(dialog, "TestTimeLimitMySpeenEdit"),
+                      Child<TMySpeenEdit>(dialog, "ExamElMySpeenEdit"),
+                      Child<TMySpeenEdit>(dialog, "MigDigWidthSpeenEdit"),
+                      Child<TMySpeenEdit>(dialog, "MigTimeLimitSpeenEdit")}) {
                     EXPECT_GE(edit->Value(), edit->MinValue()) << edit->objectName().toStdString();
                     EXPECT_LE(edit->Value(), edit->MaxValue()) << edit->objectName().toStdString();
                 }

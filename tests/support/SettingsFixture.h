@@ -43,7 +43,8 @@ protected:
     }
 
     void SelectModule(const QString& id) {
-        form->TestDataComboBox()->setCurrentIndex(static_cast<int>(ids.indexOf(id)));
+        Child<QComboBox>(*form, "TestDataComboBox")
+            ->setCurrentIndex(static_cast<int>(ids.indexOf(id)));
     }
 
     // Acts on the next modal window as soon as its event loop runs.

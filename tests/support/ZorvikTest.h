@@ -4,6 +4,14 @@
 #include "RecordingDesktop.h"
 #include "ScriptedPrompts.h"
 
+// A window's control found by its name, as a person or a screen reader finds it; the test fails
+// when there is none.
+template <typename T> T* Child(const QObject& window, const char* name) {
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
 // Base fixture of the window tests: the core fixture plus scripted prompts and a recording
 // desktop. Unanswered expected prompts fail the test.
 class ZorvikTest : public CoreTest {

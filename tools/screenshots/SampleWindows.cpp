@@ -159,9 +159,10 @@ void VisitSampleWindows(const SampleWindowVisitor& visit, const QString& program
         ShowAndSettle(form);
         // The blink test's page is taken out of the dialog, as its command is hidden.
         const std::array<const char*, 3> pages = {"settings", "settings-training", "settings-exam"};
-        for (int i = 0; i < form.PageControl()->count() && i < static_cast<int>(pages.size());
+        for (int i = 0; i < form.findChild<QTabWidget*>(QStringLiteral("PageControl"))->count() &&
+                        i < static_cast<int>(pages.size());
              ++i) {
-            form.PageControl()->setCurrentIndex(i);
+            form.findChild<QTabWidget*>(QStringLiteral("PageControl"))->setCurrentIndex(i);
             QApplication::processEvents();
             visit(QString::fromLatin1(pages.at(static_cast<std::size_t>(i))), form);
         }

@@ -2,6 +2,7 @@
 
 #include "core/CommaText.h"
 #include "core/Cp1251.h"
+#include "core/LaunchUnit.h"
 #include "core/NameValue.h"
 #include "core/ResStrUnit.h"
 #include "core/Stores.h"
@@ -152,6 +153,60 @@ int TSettingsForm::BackgroundColor() const {
     return data.isValid() ? data.toInt() : kButtonFace;
 }
 
+void TSettingsForm::SetValues(const TSettingsValues& v, const QStringList& moduleIds) {
+    SetBackgroundColor(v.BackgroundColor);
+    PhoneFormat = v.PhoneFormat;
+    TestFontText = v.TestFontText;
+    ui->TestElMySpeenEdit->SetValue(v.TestElValue);
+    m_listedIds = moduleIds;
+    {
+        // The module list is handed over by Execute; until then a selection means nothing.
+        const QSignalBlocker blocker(ui->TestDataComboBox);
+        ui->TestDataComboBox->clear();
+        for (const QString& id : moduleIds)
+            ui->TestDataComboBox->addItem(ModuleDisplayName(ModulesIni(), id));
+        int index = static_cast<int>(moduleIds.indexOf(StandardModule2Digits));
+        for (int i = 0; i < moduleIds.size(); ++i) {
+            if (moduleIds[i].compare(v.TestDataName, Qt::CaseInsensitive) == 0) {
+                index = i;
+                break;
+            }
+        }
+        // Neither the stored module nor the standard one: nothing is selected.
+        ui->TestDataComboBox->setCurrentIndex(index);
+    }
+    ui->TestTimeLimitMySpeenEdit->SetValue(v.TestTimeLimit);
+    ui->DoCalcCheckBox->setChecked(v.DoCalc);
+    ui->InfiniteTimeCheckBox->setChecked(v.InfiniteTime);
+    ui->ShowCurrentCheckBox->setChecked(v.ShowCurrent);
+    ui->ExamElMySpeenEdit->SetValue(v.ExamElValue);
+    SetExamTypeItemIndex(v.ExamDataType);
+    SetTimeLimitItemIndex(v.TestTimeLimitType);
+    ui->MigDigWidthSpeenEdit->SetValue(v.MigDigWidth);
+    ui->MigTimeLimitSpeenEdit->SetValue(v.MigTimeLimit);
+}
+
+TSettingsValues TSettingsForm::Values() const {
+    TSettingsValues v;
+    v.BackgroundColor = BackgroundColor();
+    v.PhoneFormat = PhoneFormat;
+    v.TestTimeLimitType = std::max(0, TimeLimitItemIndex());
+    v.TestFontText = TestFontText;
+    v.TestElValue = ui->TestElMySpeenEdit->Value();
+    const int index = ui->TestDataComboBox->currentIndex();
+    v.TestDataName = index >= 0 && index < m_listedIds.size() ? m_listedIds[index] : QString();
+    v.TestTimeLimit = ui->TestTimeLimitMySpeenEdit->Value();
+    v.DoCalc = ui->DoCalcCheckBox->isChecked();
+    v.InfiniteTime = ui->InfiniteTimeCheckBox->isChecked();
+    v.ShowCurrent = ui->ShowCurrentCheckBox->isChecked();
+    v.ExamElValue = ui->ExamElMySpeenEdit->Value();
+    v.ExamDataType = ExamTypeItemIndex() == 0 ? 0 : 1;
+    v.RangeTable = m_rangeTable != nullptr ? *m_rangeTable : QStringList();
+    v.MigDigWidth = ui->MigDigWidthSpeenEdit->Value();
+    v.MigTimeLimit = ui->MigTimeLimitSpeenEdit->Value();
+    return v;
+}
+
 int TSettingsForm::TimeLimitItemIndex() const {
     return m_timeLimitGroup->checkedId();
 }
@@ -224,11 +279,10 @@ void TSettingsForm::FillRangeLists() {
     begin->addItems(m_workList);
     end->addItems(m_workList);
 
-    const QString rangeText =
-        m_rangeTable != nullptr ? NameValue::Value(*m_rangeTable, id) : QString();
-    m_workList = CommaText::Read(rangeText);
-    const int first = indexOfText(begin, NameValue::Value(m_workList, QStringLiteral("Start")));
-    const int last = indexOfText(end, NameValue::Value(m_workList, QStringLiteral("End")));
+    const TModuleRange range =
+        m_rangeTable != nullptr ? RangeOf(*m_rangeTable, id) : TModuleRange{};
+    const int first = indexOfText(begin, range.start);
+    const int last = indexOfText(end, range.end);
     begin->setCurrentIndex(first >= 0 ? first : (begin->count() > 0 ? 0 : -1));
     end->setCurrentIndex(last >= 0 ? last : end->count() - 1);
 }
@@ -237,11 +291,9 @@ void TSettingsForm::StoreRange() {
     const QString id = SelectedModuleId();
     if (id.isEmpty() || PhoneNumsSelected() || m_rangeTable == nullptr)
         return;
-    m_workList.clear();
-    NameValue::SetValue(m_workList, QStringLiteral("Start"),
-                        ui->TestBeginRangeComboBox->currentText());
-    NameValue::SetValue(m_workList, QStringLiteral("End"), ui->TestEndRangeComboBox->currentText());
-    NameValue::SetValue(*m_rangeTable, id, CommaText::Write(m_workList));
+    SetRangeOf(
+        *m_rangeTable, id,
+        {ui->TestBeginRangeComboBox->currentText(), ui->TestEndRangeComboBox->currentText()});
 }
 
 void TSettingsForm::TestBeginRangeComboBoxChange() {
@@ -297,53 +349,4 @@ void TSettingsForm::PhoneSetupButtonClick() {
     dialog.PhoneEdit()->setText(PhoneFormat);
     if (dialog.exec() == QDialog::Accepted)
         PhoneFormat = dialog.PhoneEdit()->text();
-}
-
-QTabWidget* TSettingsForm::PageControl() const {
-    return ui->PageControl;
-}
-QWidget* TSettingsForm::MigTabSheet() const {
-    return ui->MigTabSheet;
-}
-QComboBox* TSettingsForm::BackgroundColorBox() const {
-    return ui->BackgroundColorBox;
-}
-QComboBox* TSettingsForm::TestDataComboBox() const {
-    return ui->TestDataComboBox;
-}
-QComboBox* TSettingsForm::TestBeginRangeComboBox() const {
-    return ui->TestBeginRangeComboBox;
-}
-QComboBox* TSettingsForm::TestEndRangeComboBox() const {
-    return ui->TestEndRangeComboBox;
-}
-QCheckBox* TSettingsForm::DoCalcCheckBox() const {
-    return ui->DoCalcCheckBox;
-}
-QCheckBox* TSettingsForm::ShowCurrentCheckBox() const {
-    return ui->ShowCurrentCheckBox;
-}
-QCheckBox* TSettingsForm::InfiniteTimeCheckBox() const {
-    return ui->InfiniteTimeCheckBox;
-}
-QLabel* TSettingsForm::Label5() const {
-    return ui->Label5;
-}
-QWidget* TSettingsForm::TimeLimitRadioGroup() const {
-    return ui->TimeLimitRadioGroup;
-}
-TMySpeenEdit* TSettingsForm::TestElMySpeenEdit() const {
-    return ui->TestElMySpeenEdit;
-}
-TMySpeenEdit* TSettingsForm::TestTimeLimitMySpeenEdit() const {
-    return ui->TestTimeLimitMySpeenEdit;
-}
-TMySpeenEdit* TSettingsForm::ExamElMySpeenEdit() const {
-    return ui->ExamElMySpeenEdit;
-}
-TMySpeenEdit* TSettingsForm::MigDigWidthSpeenEdit() const {
-    return ui->MigDigWidthSpeenEdit;
-}
-TMySpeenEdit* TSettingsForm::MigTimeLimitSpeenEdit() const {
-    return ui->MigTimeLimitSpeenEdit;
 }

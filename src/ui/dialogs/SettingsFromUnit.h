@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FontText.h"
+#include "core/SettingsValues.h"
 
 #include <QDialog>
 #include <QString>
@@ -8,19 +9,14 @@
 #include <memory>
 
 class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QTabWidget;
-class TMySpeenEdit;
 
 namespace Ui {
 class TSettingsForm;
 }
 
-// The settings dialog. Its opener fills the controls and the fields PhoneFormat and TestFontText
-// from settings.ini, calls Execute, and after OK reads them back; the dialog itself never touches
-// settings.ini. It reads modules.ini only to list the items of the chosen module.
+// The settings dialog. Its opener hands it the stored values (SetValues), calls Execute, and after
+// OK takes them back (Values); the dialog itself never touches settings.ini. It reads modules.ini
+// only to name the modules and to list the items of the chosen one.
 class TSettingsForm : public QDialog {
     Q_OBJECT
 public:
@@ -32,6 +28,14 @@ public:
     bool Execute(const QStringList& moduleIds, QStringList& rangeTable);
     // Everything Execute does before showing the dialog; tests and Execute share it.
     void Prepare(const QStringList& moduleIds, QStringList& rangeTable);
+
+    // Shows the values; the module list is filled from moduleIds, the stored module (letter case
+    // ignored) or else the standard one selected. The range table stays with the opener, which
+    // hands it to Execute.
+    void SetValues(const TSettingsValues& values, const QStringList& moduleIds);
+    // The values as the controls hold them, each inside its field's range; TestDataName is null
+    // when no valid module is chosen, and RangeTable the table Execute edited.
+    TSettingsValues Values() const;
 
     // The phone number pattern, as typed.
     QString PhoneFormat;
@@ -48,24 +52,6 @@ public:
     void SetTimeLimitItemIndex(int index);
     int ExamTypeItemIndex() const;
     void SetExamTypeItemIndex(int index);
-
-    // Controls the opener reads and writes directly.
-    QTabWidget* PageControl() const;
-    QWidget* MigTabSheet() const;
-    QComboBox* BackgroundColorBox() const;
-    QComboBox* TestDataComboBox() const;
-    QComboBox* TestBeginRangeComboBox() const;
-    QComboBox* TestEndRangeComboBox() const;
-    QCheckBox* DoCalcCheckBox() const;
-    QCheckBox* ShowCurrentCheckBox() const;
-    QCheckBox* InfiniteTimeCheckBox() const;
-    QLabel* Label5() const;
-    QWidget* TimeLimitRadioGroup() const;
-    TMySpeenEdit* TestElMySpeenEdit() const;
-    TMySpeenEdit* TestTimeLimitMySpeenEdit() const;
-    TMySpeenEdit* ExamElMySpeenEdit() const;
-    TMySpeenEdit* MigDigWidthSpeenEdit() const;
-    TMySpeenEdit* MigTimeLimitSpeenEdit() const;
 
     // Range operations: fill both lists with the selected module's items and select its stored
     // range; store both ends of the shown range into the range table.
@@ -94,6 +80,8 @@ private:
     QButtonGroup* m_timeLimitGroup = nullptr;
     QButtonGroup* m_examTypeGroup = nullptr;
     const QStringList* m_moduleIds = nullptr;
+    // The module list SetValues filled the module box from.
+    QStringList m_listedIds;
     QStringList* m_rangeTable = nullptr;
     QStringList m_workList;
     TFontData m_fontDialogFont;

@@ -31,8 +31,8 @@ protected:
                 NameValue::Value(inner, QStringLiteral("End"))};
     }
     std::pair<QString, QString> Shown() const {
-        return {form->TestBeginRangeComboBox()->currentText(),
-                form->TestEndRangeComboBox()->currentText()};
+        return {Child<QComboBox>(*form, "TestBeginRangeComboBox")->currentText(),
+                Child<QComboBox>(*form, "TestEndRangeComboBox")->currentText()};
     }
     using Range = std::pair<QString, QString>;
     static Range R(const char* start, const char* end) {
@@ -43,15 +43,15 @@ protected:
 TEST_F(SettingsFormTest, ShowsThreePagesAndKeepsTheBlinkPageHidden) {
     TSettingsForm& f = Open();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Настройки"));
-    ASSERT_EQ(f.PageControl()->count(), 3);
-    EXPECT_EQ(f.PageControl()->tabText(0), QStringLiteral("&Общие"));
-    EXPECT_EQ(f.PageControl()->tabText(1), QStringLiteral("&Тренировка"));
-    EXPECT_EQ(f.PageControl()->tabText(2), QStringLiteral("&Экзамен"));
-    EXPECT_EQ(f.PageControl()->currentIndex(), 0);
-    EXPECT_EQ(f.PageControl()->indexOf(f.MigTabSheet()), -1);
+    ASSERT_EQ(Child<QTabWidget>(f, "PageControl")->count(), 3);
+    EXPECT_EQ(Child<QTabWidget>(f, "PageControl")->tabText(0), QStringLiteral("&Общие"));
+    EXPECT_EQ(Child<QTabWidget>(f, "PageControl")->tabText(1), QStringLiteral("&Тренировка"));
+    EXPECT_EQ(Child<QTabWidget>(f, "PageControl")->tabText(2), QStringLiteral("&Экзамен"));
+    EXPECT_EQ(Child<QTabWidget>(f, "PageControl")->currentIndex(), 0);
+    EXPECT_EQ(Child<QTabWidget>(f, "PageControl")->indexOf(Child<QWidget>(f, "MigTabSheet")), -1);
     // Its spin edits live on with the dialog and carry their values.
-    EXPECT_EQ(f.MigDigWidthSpeenEdit()->Value(), 5);
-    EXPECT_EQ(f.MigTimeLimitSpeenEdit()->Value(), 3000);
+    EXPECT_EQ(Child<TMySpeenEdit>(f, "MigDigWidthSpeenEdit")->Value(), 5);
+    EXPECT_EQ(Child<TMySpeenEdit>(f, "MigTimeLimitSpeenEdit")->Value(), 3000);
     EXPECT_TRUE(f.findChild<QPushButton*>(QStringLiteral("OKButton"))->isDefault());
 }
 
@@ -62,11 +62,11 @@ TEST_F(SettingsFormTest, SpinEditsHaveTheirBoundsAndSteps) {
         int min, max, increment, value;
     };
     const Case cases[] = {
-        {f.TestElMySpeenEdit(), 10, 1000, 10, 20},
-        {f.TestTimeLimitMySpeenEdit(), 500, 12000, 100, 6000},
-        {f.ExamElMySpeenEdit(), 20, 1000, 10, 20},
-        {f.MigDigWidthSpeenEdit(), 5, 30, 1, 5},
-        {f.MigTimeLimitSpeenEdit(), 500, 12000, 100, 3000},
+        {Child<TMySpeenEdit>(f, "TestElMySpeenEdit"), 10, 1000, 10, 20},
+        {Child<TMySpeenEdit>(f, "TestTimeLimitMySpeenEdit"), 500, 12000, 100, 6000},
+        {Child<TMySpeenEdit>(f, "ExamElMySpeenEdit"), 20, 1000, 10, 20},
+        {Child<TMySpeenEdit>(f, "MigDigWidthSpeenEdit"), 5, 30, 1, 5},
+        {Child<TMySpeenEdit>(f, "MigTimeLimitSpeenEdit"), 500, 12000, 100, 3000},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.spin->objectName().toStdString());
@@ -80,7 +80,7 @@ TEST_F(SettingsFormTest, SpinEditsHaveTheirBoundsAndSteps) {
 
 TEST_F(SettingsFormTest, ColourBoxNamesItsColoursAndKeepsAnUnlistedOne) {
     TSettingsForm f;
-    QComboBox* box = f.BackgroundColorBox();
+    QComboBox* box = Child<QComboBox>(f, "BackgroundColorBox");
     EXPECT_EQ(box->count(), 16 + 4 + 30);
     EXPECT_EQ(box->currentText(), QStringLiteral("Поверхность кнопки"));
     EXPECT_EQ(f.BackgroundColor(), static_cast<int>(0xFF00000Fu));
@@ -110,11 +110,11 @@ TEST_F(SettingsFormTest, ColourBoxNamesItsColoursAndKeepsAnUnlistedOne) {
 
 TEST_F(SettingsFormTest, ModuleListShowsDisplayNamesWithPhoneNumbersLast) {
     TSettingsForm& f = Open();
-    EXPECT_EQ(Items(f.TestDataComboBox()),
+    EXPECT_EQ(Items(Child<QComboBox>(f, "TestDataComboBox")),
               (QStringList{QStringLiteral("Двухзначные числа"), QStringLiteral("Мои слова"),
                            QStringLiteral("Телефонные номера")}));
-    EXPECT_EQ(f.TestDataComboBox()->currentIndex(), 0);
-    EXPECT_EQ(Items(f.TestBeginRangeComboBox()),
+    EXPECT_EQ(Child<QComboBox>(f, "TestDataComboBox")->currentIndex(), 0);
+    EXPECT_EQ(Items(Child<QComboBox>(f, "TestBeginRangeComboBox")),
               (QStringList{QStringLiteral("00"), QStringLiteral("01"), QStringLiteral("02"),
                            QStringLiteral("03"), QStringLiteral("04")}));
     EXPECT_EQ(Shown(), R("00", "04")) << "no stored range shows the whole module";
@@ -123,21 +123,21 @@ TEST_F(SettingsFormTest, ModuleListShowsDisplayNamesWithPhoneNumbersLast) {
 TEST_F(SettingsFormTest, PhoneNumbersDisableTheRangeAndEachModuleKeepsItsOwn) {
     TSettingsForm& f = Open();
     SelectModule(PhoneNumsId);
-    EXPECT_FALSE(f.TestBeginRangeComboBox()->isEnabled());
-    EXPECT_FALSE(f.TestEndRangeComboBox()->isEnabled());
-    EXPECT_EQ(f.TestBeginRangeComboBox()->count(), 0);
-    EXPECT_EQ(f.TestEndRangeComboBox()->count(), 0);
+    EXPECT_FALSE(Child<QComboBox>(f, "TestBeginRangeComboBox")->isEnabled());
+    EXPECT_FALSE(Child<QComboBox>(f, "TestEndRangeComboBox")->isEnabled());
+    EXPECT_EQ(Child<QComboBox>(f, "TestBeginRangeComboBox")->count(), 0);
+    EXPECT_EQ(Child<QComboBox>(f, "TestEndRangeComboBox")->count(), 0);
     EXPECT_TRUE(range.isEmpty()) << "choosing a module is not choosing a range";
 
     SelectModule(QStringLiteral("Words"));
-    EXPECT_TRUE(f.TestBeginRangeComboBox()->isEnabled());
+    EXPECT_TRUE(Child<QComboBox>(f, "TestBeginRangeComboBox")->isEnabled());
     EXPECT_EQ(Shown(), R("big cat", "Dog"));
     // Picking only the begin item stores the end item that was shown, too.
-    f.TestBeginRangeComboBox()->setCurrentIndex(2);
+    Child<QComboBox>(f, "TestBeginRangeComboBox")->setCurrentIndex(2);
     EXPECT_EQ(StoredRange(QStringLiteral("Words")), R("Кот", "Dog"));
 
     SelectModule(StandardModule2Digits);
-    f.TestEndRangeComboBox()->setCurrentIndex(2);
+    Child<QComboBox>(f, "TestEndRangeComboBox")->setCurrentIndex(2);
     EXPECT_EQ(StoredRange(StandardModule2Digits), R("00", "02"));
 
     SelectModule(PhoneNumsId);
@@ -171,9 +171,10 @@ TEST_F(SettingsFormTest, StoredRangeTextsAreMatchedIgnoringCase) {
                       CommaText::Write({QStringLiteral("Words=") + CommaText::Write(inner)}) +
                       QStringLiteral("\n"));
         TSettingsForm& f = Open();
-        EXPECT_EQ(f.TestDataComboBox()->currentText(), QStringLiteral("Мои слова"));
-        EXPECT_EQ(f.TestBeginRangeComboBox()->currentIndex(), c.begin);
-        EXPECT_EQ(f.TestEndRangeComboBox()->currentIndex(), c.last);
+        EXPECT_EQ(Child<QComboBox>(f, "TestDataComboBox")->currentText(),
+                  QStringLiteral("Мои слова"));
+        EXPECT_EQ(Child<QComboBox>(f, "TestBeginRangeComboBox")->currentIndex(), c.begin);
+        EXPECT_EQ(Child<QComboBox>(f, "TestEndRangeComboBox")->currentIndex(), c.last);
         // Showing a range that names no item does not rewrite it.
         EXPECT_EQ(range.size(), 1);
     }
@@ -183,33 +184,34 @@ TEST_F(SettingsFormTest, WithoutAValidModuleNothingIsSelectedAndTheRangeIsOff) {
     ids = QStringList{QStringLiteral("Words"), PhoneNumsId};
     WriteSettings(QStringLiteral("[ZorvikSettings]\nTestDataName=Deleted\n"));
     TSettingsForm& f = Open();
-    EXPECT_EQ(f.TestDataComboBox()->currentIndex(), -1);
-    EXPECT_FALSE(f.TestBeginRangeComboBox()->isEnabled());
-    EXPECT_EQ(f.TestBeginRangeComboBox()->count(), 0);
+    EXPECT_EQ(Child<QComboBox>(f, "TestDataComboBox")->currentIndex(), -1);
+    EXPECT_FALSE(Child<QComboBox>(f, "TestBeginRangeComboBox")->isEnabled());
+    EXPECT_EQ(Child<QComboBox>(f, "TestBeginRangeComboBox")->count(), 0);
     f.StoreRange();
     f.FillRangeLists();
     EXPECT_TRUE(range.isEmpty());
-    EXPECT_EQ(f.TestEndRangeComboBox()->count(), 0);
+    EXPECT_EQ(Child<QComboBox>(f, "TestEndRangeComboBox")->count(), 0);
 
     // Choosing a module afterwards works as usual.
     SelectModule(QStringLiteral("Words"));
-    EXPECT_TRUE(f.TestBeginRangeComboBox()->isEnabled());
-    EXPECT_EQ(f.TestBeginRangeComboBox()->count(), 5);
+    EXPECT_TRUE(Child<QComboBox>(f, "TestBeginRangeComboBox")->isEnabled());
+    EXPECT_EQ(Child<QComboBox>(f, "TestBeginRangeComboBox")->count(), 5);
 }
 
 TEST_F(SettingsFormTest, InfiniteTimeTurnsTheTimeLimitControlsOffFromTheStart) {
     WriteSettings(QStringLiteral("[ZorvikSettings]\nInfiniteTime=1\nTestTimeLimit=7000\n"));
     TSettingsForm& f = Open();
-    EXPECT_TRUE(f.InfiniteTimeCheckBox()->isChecked());
-    EXPECT_FALSE(f.TimeLimitRadioGroup()->isEnabled());
-    EXPECT_FALSE(f.Label5()->isEnabled());
-    EXPECT_FALSE(f.TestTimeLimitMySpeenEdit()->Edit()->isEnabled());
-    EXPECT_EQ(f.TestTimeLimitMySpeenEdit()->Value(), 7000) << "kept while disabled";
+    EXPECT_TRUE(Child<QCheckBox>(f, "InfiniteTimeCheckBox")->isChecked());
+    EXPECT_FALSE(Child<QWidget>(f, "TimeLimitRadioGroup")->isEnabled());
+    EXPECT_FALSE(Child<QLabel>(f, "Label5")->isEnabled());
+    EXPECT_FALSE(Child<TMySpeenEdit>(f, "TestTimeLimitMySpeenEdit")->Edit()->isEnabled());
+    EXPECT_EQ(Child<TMySpeenEdit>(f, "TestTimeLimitMySpeenEdit")->Value(), 7000)
+        << "kept while disabled";
 
-    f.InfiniteTimeCheckBox()->click();
-    EXPECT_TRUE(f.TimeLimitRadioGroup()->isEnabled());
-    EXPECT_TRUE(f.Label5()->isEnabled());
-    EXPECT_TRUE(f.TestTimeLimitMySpeenEdit()->UpDown()->isEnabled());
+    Child<QCheckBox>(f, "InfiniteTimeCheckBox")->click();
+    EXPECT_TRUE(Child<QWidget>(f, "TimeLimitRadioGroup")->isEnabled());
+    EXPECT_TRUE(Child<QLabel>(f, "Label5")->isEnabled());
+    EXPECT_TRUE(Child<TMySpeenEdit>(f, "TestTimeLimitMySpeenEdit")->UpDown()->isEnabled());
 }
 
 TEST_F(SettingsFormTest, FontDialogStartsFromTheStoredFontAndOnlyOkChangesIt) {
@@ -277,8 +279,8 @@ TEST_F(SettingsFormTest, TabWalksTheTrainingPageInItsOrder) {
     f.show();
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    f.PageControl()->setCurrentIndex(1);
-    f.TestElMySpeenEdit()->setFocus();
+    Child<QTabWidget>(f, "PageControl")->setCurrentIndex(1);
+    Child<TMySpeenEdit>(f, "TestElMySpeenEdit")->setFocus();
     QStringList walked;
     for (int i = 0; i < 9; ++i) {
         QWidget* w = QApplication::focusWidget();

@@ -33,8 +33,8 @@ protected:
         font.setBold(true);
         prompts.ExpectFont(true, font, QColor(0, 0, 255));
         f->FontSampleButtonClick();
-        f->TestDataComboBox()->setCurrentIndex(1);
-        f->TestBeginRangeComboBox()->setCurrentIndex(1);
+        Child<QComboBox>(*f, "TestDataComboBox")->setCurrentIndex(1);
+        Child<QComboBox>(*f, "TestBeginRangeComboBox")->setCurrentIndex(1);
         f->findChild<QPushButton*>(button)->click();
     }
 };
@@ -42,7 +42,7 @@ protected:
 TEST_F(SettingsTransferTest, OkOnAFreshInstallationWritesEveryKeyInOrder) {
     WriteSettings(QStringLiteral("[ZorvikSettings]\nFirstStart=0\n"));
     Open();
-    SettingsTransferOut(*form, ids, range);
+    SettingsTransferOut(*form, range);
     EXPECT_EQ(SettingsText(), QStringLiteral("[ZorvikSettings]\r\nFirstStart=0\r\n"
                                              "BackgroundColor=-16777201\r\n"
                                              "PhoneFormat=000-00-00\r\n"
@@ -67,14 +67,14 @@ TEST_F(SettingsTransferTest, EveryStoredValueComesBackUnchanged) {
                                  "FontStyleUnderline=1\n"));
     const QString fontText = ReadFontText(SettingsIni());
     TSettingsForm& f = Open();
-    EXPECT_EQ(f.TestDataComboBox()->currentText(), QStringLiteral("Мои слова"));
-    EXPECT_EQ(f.TestElMySpeenEdit()->Value(), 130);
+    EXPECT_EQ(Child<QComboBox>(f, "TestDataComboBox")->currentText(), QStringLiteral("Мои слова"));
+    EXPECT_EQ(Child<TMySpeenEdit>(f, "TestElMySpeenEdit")->Value(), 130);
     EXPECT_EQ(f.TimeLimitItemIndex(), 1);
     EXPECT_EQ(f.ExamTypeItemIndex(), 1);
     EXPECT_EQ(f.TestFontText, fontText);
-    EXPECT_EQ(f.TestBeginRangeComboBox()->currentText(), QStringLiteral("Кот"));
+    EXPECT_EQ(Child<QComboBox>(f, "TestBeginRangeComboBox")->currentText(), QStringLiteral("Кот"));
 
-    SettingsTransferOut(f, ids, range);
+    SettingsTransferOut(f, range);
     ReopenStores();
     const TMyIniFile& ini = SettingsIni();
     EXPECT_EQ(Settings::BackgroundColor(ini), 0xFFFFFF);
@@ -124,7 +124,7 @@ TEST_F(SettingsTransferTest, HandEditedValuesComeBackWithinTheControlsBounds) {
         WriteSettings(QStringLiteral("[ZorvikSettings]\n") + key + QLatin1Char('=') +
                       QString::fromLatin1(c.stored) + QLatin1Char('\n'));
         Open();
-        SettingsTransferOut(*form, ids, range);
+        SettingsTransferOut(*form, range);
         EXPECT_EQ(Stored(key), QString::fromLatin1(c.written));
     }
 }
@@ -132,16 +132,16 @@ TEST_F(SettingsTransferTest, HandEditedValuesComeBackWithinTheControlsBounds) {
 TEST_F(SettingsTransferTest, RangeItemsWithBlanksAndQuotesSurviveBothLevels) {
     TSettingsForm& f = Open();
     SelectModule(QStringLiteral("Words"));
-    f.TestBeginRangeComboBox()->setCurrentIndex(1); // say "hi"
-    f.TestEndRangeComboBox()->setCurrentIndex(0);   // big cat
-    SettingsTransferOut(f, ids, range);
+    Child<QComboBox>(f, "TestBeginRangeComboBox")->setCurrentIndex(1); // say "hi"
+    Child<QComboBox>(f, "TestEndRangeComboBox")->setCurrentIndex(0);   // big cat
+    SettingsTransferOut(f, range);
     EXPECT_EQ(Stored(Settings::Key::TestRange),
               QStringLiteral("\"Words=\"\"Start=say \"\"\"\"hi\"\"\"\"\"\",\"\"End=big cat\"\"\""));
 
     ReopenStores();
     TSettingsForm& again = Open();
-    EXPECT_EQ(again.TestBeginRangeComboBox()->currentIndex(), 1);
-    EXPECT_EQ(again.TestEndRangeComboBox()->currentIndex(), 0);
+    EXPECT_EQ(Child<QComboBox>(again, "TestBeginRangeComboBox")->currentIndex(), 1);
+    EXPECT_EQ(Child<QComboBox>(again, "TestEndRangeComboBox")->currentIndex(), 0);
 }
 
 TEST_F(SettingsTransferTest, WithoutAValidModuleOkKeepsTheStoredModuleName) {
@@ -153,8 +153,8 @@ TEST_F(SettingsTransferTest, WithoutAValidModuleOkKeepsTheStoredModuleName) {
                                    QString::fromLatin1(stored) + QLatin1Char('\n')
                              : QString());
         Open();
-        ASSERT_EQ(form->TestDataComboBox()->currentIndex(), -1);
-        SettingsTransferOut(*form, ids, range);
+        ASSERT_EQ(Child<QComboBox>(*form, "TestDataComboBox")->currentIndex(), -1);
+        SettingsTransferOut(*form, range);
         EXPECT_EQ(Stored(Settings::Key::TestDataName),
                   stored ? QString::fromLatin1(stored) : QStringLiteral("TestNumsData1"));
     }
