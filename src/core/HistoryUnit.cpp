@@ -14,7 +14,7 @@ const QStringList kRecordKeys = {
     ResultKey::OkAnswer,        ResultKey::BadAnswer,    ResultKey::Avg};
 
 namespace {
-const QString kExamDate = QStringLiteral("ExamDate");
+const QString& kExamDate = ResultKey::ExamDate;
 const QString& kExamResult = ResultKey::ExamResult;
 } // namespace
 

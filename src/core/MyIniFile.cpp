@@ -3,6 +3,7 @@
 #include "core/BitsText.h"
 #include "core/Cp1251.h"
 #include "core/ResStrUnit.h"
+#include "core/TextFormat.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,19 +38,8 @@ bool sameName(QStringView a, QStringView b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// Every entry is one line of the file: a line break inside a name or value would start a key or
-// a section of its own at the next load, so it is stored as a blank.
-QString oneLine(QString text) {
-    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
-        return text;
-    for (QChar& c : text)
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-            c = QLatin1Char(' ');
-    return text;
-}
-
 QString entryLine(const QString& name, const QString& value) {
-    return oneLine(name) + QLatin1Char('=') + oneLine(value);
+    return OneLine(name) + QLatin1Char('=') + OneLine(value);
 }
 
 } // namespace
@@ -507,12 +497,12 @@ void TMyIniFile::WriteValues(const QString& section,
                              const QList<QPair<QString, QString>>& entries) {
     // The change is made on a copy and encoded first: a character without a byte must leave the
     // store exactly as it was, or every later save would fail on it.
-    const QString clean = oneLine(section);
+    const QString clean = OneLine(section);
     Section* existing = findSection(clean);
     Section s = existing ? *existing : Section{clean, {}, {}};
     for (const auto& [name, value] : entries) {
         const QString line = entryLine(name, value);
-        const qsizetype i = findLine(s.lines, oneLine(name));
+        const qsizetype i = findLine(s.lines, OneLine(name));
         if (i >= 0)
             s.lines[i] = line;
         else

@@ -16,6 +16,8 @@ inline const QString BadAnswer = QStringLiteral("BadAnswer");
 inline const QString Avg = QStringLiteral("Avg");
 inline const QString ExamResult = QStringLiteral("ExamResult");
 inline const QString ShowNorm = QStringLiteral("ShowNorm");
+// Stored with an exam in result.ini, before the record.
+inline const QString ExamDate = QStringLiteral("ExamDate");
 } // namespace ResultKey
 
 // What the details window shows, as taken from a result record.

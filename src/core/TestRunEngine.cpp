@@ -5,6 +5,7 @@
 #include "core/CommaText.h"
 #include "core/Random.h"
 #include "core/ResStrUnit.h"
+#include "core/ResultRecordUnit.h"
 #include "core/TextFormat.h"
 
 #include <algorithm>
@@ -182,13 +183,16 @@ TestRunEngine::Check TestRunEngine::CheckAnswers() {
 }
 
 QStringList TestRunEngine::ResultRecord() const {
+    const auto entry = [](const QString& key, const QString& value) {
+        return key + QLatin1Char('=') + value;
+    };
     return {
-        QStringLiteral("ValidAnswerList=") + CommaText::Write(m_answers),
-        QStringLiteral("MyAnswerList=") + CommaText::Write(m_presented),
-        QStringLiteral("TestDt=") + FloatToBitsText(Result.PresentationTime),
-        QStringLiteral("NumsCnt=") + QString::number(m_config.ElementCount),
-        QStringLiteral("OkAnswer=") + QString::number(Result.RightCount),
-        QStringLiteral("BadAnswer=") + QString::number(Result.WrongCount),
-        QStringLiteral("Avg=") + FloatToBitsText(m_meanTime),
+        entry(ResultKey::ValidAnswerList, CommaText::Write(m_answers)),
+        entry(ResultKey::MyAnswerList, CommaText::Write(m_presented)),
+        entry(ResultKey::TestDt, FloatToBitsText(Result.PresentationTime)),
+        entry(ResultKey::NumsCnt, QString::number(m_config.ElementCount)),
+        entry(ResultKey::OkAnswer, QString::number(Result.RightCount)),
+        entry(ResultKey::BadAnswer, QString::number(Result.WrongCount)),
+        entry(ResultKey::Avg, FloatToBitsText(m_meanTime)),
     };
 }

@@ -14,13 +14,6 @@ const QString kStandart = QStringLiteral("Standart");
 const QString kName = QStringLiteral("Name");
 const QString kData = QStringLiteral("Data");
 
-// A value must stay on its line; a line break would start a key or a section of its own.
-QString oneLine(QString value) {
-    for (QChar& c : value)
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-            c = QLatin1Char(' ');
-    return value;
-}
 } // namespace
 
 TTestModule ReadTestModule(const TMyIniFile& ini, const QString& id) {
@@ -56,8 +49,8 @@ void ReplaceAllModules(TMyIniFile& ini, const TTestModuleArray& modules) {
         text += QLatin1Char('[') + m.Id + QLatin1Char(']') + crlf;
         text += kStandart + QLatin1Char('=') + (m.Standart ? QLatin1Char('1') : QLatin1Char('0')) +
                 crlf;
-        text += kName + QLatin1Char('=') + oneLine(m.Name) + crlf;
-        text += kData + QLatin1Char('=') + oneLine(m.Data) + crlf;
+        text += kName + QLatin1Char('=') + OneLine(m.Name) + crlf;
+        text += kData + QLatin1Char('=') + OneLine(m.Data) + crlf;
         text += crlf;
     }
     // The Data folder may be missing, as the file may; the first save of modules then makes it.

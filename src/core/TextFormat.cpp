@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QUuid>
+#include <algorithm>
 
 QString Format(const QString& tmpl, const QVariantList& args) {
     QString out;
@@ -58,6 +59,19 @@ QString Format(const QString& tmpl, const QVariantList& args) {
         i = j;
     }
     return out;
+}
+
+QString OneLine(QString text) {
+    const auto isBreak = [](QChar c) {
+        return c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::LineSeparator ||
+               c == QChar::ParagraphSeparator;
+    };
+    if (std::none_of(text.cbegin(), text.cend(), isBreak))
+        return text;
+    for (QChar& c : text)
+        if (isBreak(c))
+            c = QLatin1Char(' ');
+    return text;
 }
 
 QString TrimControl(const QString& text) {

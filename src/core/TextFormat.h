@@ -9,6 +9,10 @@
 // is.
 QString Format(const QString& tmpl, const QVariantList& args);
 
+// The text with every line break (CR, LF, the Unicode line and paragraph separators) made a blank:
+// a stored name or value must stay on its line, or it would start a key or a section of its own.
+QString OneLine(QString text);
+
 // Removes leading and trailing characters whose codes are below 33.
 QString TrimControl(const QString& text);
 

@@ -113,6 +113,12 @@ TEST(DateTime, DayCountMatchesTheLocalCalendar) {
     EXPECT_EQ(QDateTimeFromDateTime(1e300), QDateTime(QDate(1899, 12, 30), QTime(0, 0)));
 }
 
+TEST(OneLine, EveryLineBreakBecomesABlank) {
+    EXPECT_EQ(OneLine(QStringLiteral("a\r\nb\rc\nd\u2028e\u2029f\tg")),
+              QStringLiteral("a  b c d e f\tg"));
+    EXPECT_EQ(OneLine(QStringLiteral("plain")), QStringLiteral("plain"));
+}
+
 TEST(Guid, RegistryFormUpperCase) {
     const QString g = NewGuidText();
     EXPECT_EQ(g.size(), 38);

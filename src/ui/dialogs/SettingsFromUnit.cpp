@@ -9,6 +9,7 @@
 #include "core/TestTypesUnit.h"
 #include "core/TextFormat.h"
 #include "platform/Colors.h"
+#include "platform/Fonts.h"
 #include "platform/Prompts.h"
 #include "ui/dialogs/MySpeenEditUnit.h"
 #include "ui/dialogs/PhoneSetupFormUnit.h"
@@ -32,7 +33,6 @@ constexpr std::array<int, 4> kExtendedColors = {0xC0DCC0, 0xF0CAA6, 0xF0FBFF, 0x
 constexpr int kSystemColorCount = 31;
 constexpr int kNoSystemColor = 25;
 constexpr int kButtonFace = static_cast<int>(0xFF00000Fu);
-constexpr int kMaxFontPoints = 1000;
 
 QIcon colorSample(int value) {
     QPixmap pixmap(16, 12);
@@ -313,13 +313,8 @@ void TSettingsForm::InfiniteTimeCheckBoxClick() {
 
 void TSettingsForm::FontSampleButtonClick() {
     IniTextToFont(m_fontDialogFont, TestFontText);
-    QFont font(m_fontDialogFont.name);
-    // A hand-edited size is shown within what a font dialog can offer.
-    font.setPointSize(std::clamp(m_fontDialogFont.size, 1, kMaxFontPoints));
-    font.setBold(m_fontDialogFont.bold);
-    font.setItalic(m_fontDialogFont.italic);
-    font.setUnderline(m_fontDialogFont.underline);
-    font.setStrikeOut(m_fontDialogFont.strikeOut);
+    // The dialog offers the font as the test window will show it.
+    QFont font = FontFromData(m_fontDialogFont);
     const QColor shown = ColorFromInt(m_fontDialogFont.color);
     QColor color = shown;
     if (!AppPrompts().ChooseFont(this, font, color))

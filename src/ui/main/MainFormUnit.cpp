@@ -9,6 +9,7 @@
 #include "core/HistoryUnit.h"
 #include "core/NameValue.h"
 #include "core/ResStrUnit.h"
+#include "core/ResultRecordUnit.h"
 #include "core/Stores.h"
 #include "core/TestTypesUnit.h"
 #include "core/TextFormat.h"
@@ -184,7 +185,7 @@ void TMainForm::MigTestActionExecute() {
 void TMainForm::TestActionExecute() {
     if (LaunchTest(IntroductoryTestParams()) != 1)
         return;
-    NameValue::SetValue(ResultRecord, QStringLiteral("ExamResult"),
+    NameValue::SetValue(ResultRecord, ResultKey::ExamResult,
                         FloatToBitsText(LastOutcome.CompletedRightCount / 5.0));
     OpenResultDetails(this, ResultRecord);
 }
@@ -192,7 +193,7 @@ void TMainForm::TestActionExecute() {
 void TMainForm::TrainActionExecute() {
     if (LaunchTest(TrainParams(SettingsIni(), ModuleIds)) != 1)
         return;
-    NameValue::SetValue(ResultRecord, QStringLiteral("ShowNorm"), QStringLiteral("-1"));
+    NameValue::SetValue(ResultRecord, ResultKey::ShowNorm, QStringLiteral("-1"));
     OpenResultDetails(this, ResultRecord);
 }
 
@@ -205,7 +206,7 @@ void TMainForm::ExamActionExecute() {
                         LastOutcome.PresentationSeconds, params.dataName);
     // A failed save is shown; the details still open, so the run is never lost from sight.
     SaveExamResult(coefficient);
-    NameValue::SetValue(ResultRecord, QStringLiteral("ExamResult"), FloatToBitsText(coefficient));
+    NameValue::SetValue(ResultRecord, ResultKey::ExamResult, FloatToBitsText(coefficient));
     OpenResultDetails(this, ResultRecord);
 }
 

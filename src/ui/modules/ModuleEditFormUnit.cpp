@@ -15,15 +15,6 @@
 
 namespace {
 const QString kTxt = QStringLiteral("txt");
-
-// A name is written on one line of modules.ini; a pasted line break would split the section.
-QString singleLine(QString text) {
-    for (QChar& c : text)
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::LineSeparator ||
-            c == QChar::ParagraphSeparator)
-            c = QLatin1Char(' ');
-    return text;
-}
 } // namespace
 
 TModuleEditForm::TModuleEditForm(QWidget* owner)
@@ -134,7 +125,7 @@ void TModuleEditForm::AddSpeedButtonClick() {
         this, ResStr::NewModuleCaption, ResStr::NewModulePrompt, ResStr::NewModuleInitial);
     if (!answer)
         return;
-    const QString name = singleLine(*answer);
+    const QString name = OneLine(*answer);
     for (const TTestModule& m : m_modules) {
         if (m.Name == name) {
             ShowWarning(this, Format(ResStr::ModuleExists, {name}));

@@ -6,6 +6,7 @@
 #include "core/ResStrUnit.h"
 #include "platform/CodePageInput.h"
 #include "platform/Colors.h"
+#include "platform/Fonts.h"
 #include "platform/Prompts.h"
 #include "platform/WindowMessages.h"
 #include "ui/results/ResultFormUnit.h"
@@ -27,10 +28,6 @@ QFont largeFont(const QFont& base) {
     f.setPixelSize(32);
     return f;
 }
-
-// Font sizes from a hand-edited file are kept to what a screen can show.
-constexpr int kMinFontPoints = 1;
-constexpr int kMaxFontPoints = 400;
 
 // A text colour the user never chose follows the palette. On a background the user did choose, a
 // dark palette's light text would vanish (white on white), so such text takes black or white,
@@ -117,13 +114,7 @@ void TTestForm::ApplyItemLook(int backgroundColor, const QString& fontText) {
         fd.size = design.pointSize() > 0 ? design.pointSize() : 24;
         fd.color = ColorToInt(textColor);
         IniTextToFont(fd, fontText);
-        QFont font(fd.name);
-        font.setPointSize(std::clamp(fd.size, kMinFontPoints, kMaxFontPoints));
-        font.setBold(fd.bold);
-        font.setItalic(fd.italic);
-        font.setUnderline(fd.underline);
-        font.setStrikeOut(fd.strikeOut);
-        SetItemFont(font);
+        SetItemFont(FontFromData(fd));
         textColor = ColorFromInt(fd.color);
         textChosen = !IsSystemColor(fd.color);
     }
