@@ -25,7 +25,7 @@ const QColor& TExerciseForm::SolvedColor() {
     return c;
 }
 
-TExerciseForm::TExerciseForm(QWidget* owner) : QDialog(owner), ui(new Ui::TExerciseForm) {
+TExerciseForm::TExerciseForm(QWidget* owner) : TRunDialog(owner), ui(new Ui::TExerciseForm) {
     ui->setupUi(this);
     setFixedSize(size());
     for (int k = 1; k <= kExercises; ++k) {
@@ -112,18 +112,12 @@ void TExerciseForm::OKButtonClick() {
 }
 
 void TExerciseForm::CancelButtonClick() {
-    if (AskYesNo(this, ResStr::CancelTestQuestion)) {
-        m_closeQueryAttached = false;
+    if (ConfirmCancel())
         done(2);
-    }
 }
 
-void TExerciseForm::reject() {
-    // Escape and the title bar's close both come here; they ask like the cancel button.
-    if (m_closeQueryAttached)
-        ui->CancelButton->click();
-    else
-        done(2);
+void TExerciseForm::CancelRequested() {
+    ui->CancelButton->click();
 }
 
 bool TExerciseForm::eventFilter(QObject* watched, QEvent* event) {

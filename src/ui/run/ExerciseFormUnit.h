@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/run/RunDialog.h"
+
 #include <array>
 #include <memory>
 
@@ -13,7 +14,7 @@ class TExerciseForm;
 
 // Five additions the user solves between presentation and recall, so that the items are held in
 // memory across a distraction. Closes with 1 only when all five sums are right.
-class TExerciseForm : public QDialog {
+class TExerciseForm : public TRunDialog {
     Q_OBJECT
 public:
     explicit TExerciseForm(QWidget* owner = nullptr);
@@ -38,10 +39,8 @@ public:
     static const QColor& UnsolvedColor();
     static const QColor& SolvedColor();
 
-public Q_SLOTS:
-    void reject() override;
-
 protected:
+    void CancelRequested() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -50,5 +49,4 @@ private:
 
     std::unique_ptr<Ui::TExerciseForm> ui;
     std::array<int, 5> m_sums{};
-    bool m_closeQueryAttached = true;
 };

@@ -14,7 +14,7 @@ const QString kUntouched = QStringLiteral("???");
 }
 
 TInputTestDataForm::TInputTestDataForm(QWidget* owner)
-    : QDialog(owner), ui(new Ui::TInputTestDataForm) {
+    : TRunDialog(owner), ui(new Ui::TInputTestDataForm) {
     ui->setupUi(this);
     setFixedSize(size());
     for (int k = 1; k <= kFieldCount; ++k) {
@@ -63,18 +63,12 @@ bool TInputTestDataForm::FormKeyPress(QKeyEvent* event) {
 }
 
 void TInputTestDataForm::CancelButtonClick() {
-    if (AskYesNo(this, ResStr::CancelTestQuestion)) {
-        m_closeQueryAttached = false;
+    if (ConfirmCancel())
         done(2);
-    }
 }
 
-void TInputTestDataForm::reject() {
-    // Escape and the title bar's close both come here; they ask like the cancel button.
-    if (m_closeQueryAttached)
-        ui->CancelButton->click();
-    else
-        done(2);
+void TInputTestDataForm::CancelRequested() {
+    ui->CancelButton->click();
 }
 
 bool TInputTestDataForm::eventFilter(QObject* watched, QEvent* event) {

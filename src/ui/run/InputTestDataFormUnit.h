@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/run/RunDialog.h"
+
 #include <QStringList>
 #include <memory>
 
@@ -12,7 +13,7 @@ class TInputTestDataForm;
 
 // Twenty numbered fields that take the recall of a whole run at once. It checks nothing: the test
 // window reads the fields after OK.
-class TInputTestDataForm : public QDialog {
+class TInputTestDataForm : public TRunDialog {
     Q_OBJECT
 public:
     static constexpr int kFieldCount = 20;
@@ -30,14 +31,11 @@ public:
     bool FormKeyPress(QKeyEvent* event);
     void CancelButtonClick();
 
-public Q_SLOTS:
-    void reject() override;
-
 protected:
+    void CancelRequested() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     std::unique_ptr<Ui::TInputTestDataForm> ui;
-    bool m_closeQueryAttached = true;
 };

@@ -43,7 +43,7 @@ QColor ReadableOn(const QColor& background, const QColor& text) {
 } // namespace
 
 TTestForm::TTestForm(QWidget* owner)
-    : QDialog(owner), ui(new Ui::TTestForm), m_step1Timer(new QTimer(this)),
+    : TRunDialog(owner), ui(new Ui::TTestForm), m_step1Timer(new QTimer(this)),
       m_endTimer(new QTimer(this)), m_blinkTimer(new QTimer(this)),
       m_showNextButTimer(new QTimer(this)) {
     ui->setupUi(this);
@@ -377,7 +377,7 @@ void TTestForm::CancelButtonClick() {
     const bool wasRunning = m_step1Timer->isActive();
     m_step1Timer->stop();
     m_asking = true;
-    const bool yes = AskYesNo(this, ResStr::CancelTestQuestion);
+    const bool yes = ConfirmCancel();
     m_asking = false;
     if (yes) {
         endRun(2);
@@ -397,12 +397,8 @@ void TTestForm::CancelButtonClick() {
         m_step1Timer->start();
 }
 
-void TTestForm::reject() {
-    // Escape and the title bar's close both come here; they ask like the cancel button.
-    if (m_closeQueryAttached)
-        CancelButtonClick();
-    else
-        QDialog::done(2);
+void TTestForm::CancelRequested() {
+    CancelButtonClick();
 }
 
 void TTestForm::endRun(int result) {

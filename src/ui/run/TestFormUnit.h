@@ -2,9 +2,9 @@
 
 #include "core/DateTimeText.h"
 #include "core/TestRunEngine.h"
+#include "ui/run/RunDialog.h"
 
 #include <QColor>
-#include <QDialog>
 #include <QFont>
 #include <QStringList>
 #include <memory>
@@ -19,7 +19,7 @@ class TTestForm;
 // The test window: presents items one at a time, then collects their recall. The rules live in
 // TestRunEngine; the window forwards its timer ticks and the user's actions to it and shows what
 // it answers.
-class TTestForm : public QDialog {
+class TTestForm : public TRunDialog {
     Q_OBJECT
 public:
     explicit TTestForm(QWidget* owner = nullptr);
@@ -78,10 +78,8 @@ Q_SIGNALS:
     // The item panel changed to a new item, or emptied after the last one; for timing probes.
     void PresentationStep();
 
-public Q_SLOTS:
-    void reject() override;
-
 protected:
+    void CancelRequested() override;
     void customEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -111,7 +109,6 @@ private:
     QColor m_normalTextColor = Qt::black;
     QStringList* m_resultRecord = nullptr;
     bool m_showNextArmed = true;
-    bool m_closeQueryAttached = true;
     // The cancellation question is open; a start posted just before it waits for the answer.
     bool m_asking = false;
     bool m_startDeferred = false;
