@@ -6,20 +6,15 @@
 #include <QHeaderView>
 #include <QScopeGuard>
 
-TNorm2Form::TNorm2Form(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::TNorm2Form>()) {
+TNorm2Form::TNorm2Form(QWidget* owner)
+    : TResultsDialog(owner), ui(std::make_unique<Ui::TNorm2Form>()) {
     ui->setupUi(this);
     FormCreate();
 }
 
 TNorm2Form::~TNorm2Form() = default;
 
-void TNorm2Form::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    CenterOnScreen(this);
-}
-
 void TNorm2Form::FormCreate() {
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     QTreeWidget* table = ui->NormVirtualDrawTree;
     SetupDrawTree(table, [this](const QModelIndex& index, bool focusedRow) {
         return NormVirtualDrawTreeDrawNode(index, focusedRow);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ui/results/DrawTreeUnit.h"
+#include "ui/results/ResultsDialog.h"
 
-#include <QDialog>
 #include <memory>
 
 namespace Ui {
@@ -10,7 +10,7 @@ class TNorm2Form;
 }
 
 // The training norms window: how many numbers a person memorises at a given pace and error rate.
-class TNorm2Form : public QDialog {
+class TNorm2Form : public TResultsDialog {
     Q_OBJECT
 public:
     explicit TNorm2Form(QWidget* owner = nullptr);
@@ -18,9 +18,6 @@ public:
 
     // The look of one cell of the table.
     TCellLook NormVirtualDrawTreeDrawNode(const QModelIndex& index, bool focusedRow) const;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();

@@ -6,20 +6,15 @@
 #include <QHeaderView>
 #include <QScopeGuard>
 
-TNormForm::TNormForm(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::TNormForm>()) {
+TNormForm::TNormForm(QWidget* owner)
+    : TResultsDialog(owner), ui(std::make_unique<Ui::TNormForm>()) {
     ui->setupUi(this);
     FormCreate();
 }
 
 TNormForm::~TNormForm() = default;
 
-void TNormForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    CenterOnScreen(this);
-}
-
 void TNormForm::FormCreate() {
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     for (QTreeWidget* table : {ui->Norm1VirtualDrawTree, ui->Norm2VirtualDrawTree}) {
         SetupDrawTree(table, [this](const QModelIndex& index, bool focusedRow) {
             return Norm1VirtualDrawTreeDrawNode(index, focusedRow);

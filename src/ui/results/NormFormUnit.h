@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ui/results/DrawTreeUnit.h"
+#include "ui/results/ResultsDialog.h"
 
-#include <QDialog>
 #include <memory>
 
 namespace Ui {
@@ -10,7 +10,7 @@ class TNormForm;
 }
 
 // The norms window: grades of exam results for beginners and for experts.
-class TNormForm : public QDialog {
+class TNormForm : public TResultsDialog {
     Q_OBJECT
 public:
     explicit TNormForm(QWidget* owner = nullptr);
@@ -18,9 +18,6 @@ public:
 
     // The look of one cell of either table.
     TCellLook Norm1VirtualDrawTreeDrawNode(const QModelIndex& index, bool focusedRow) const;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();

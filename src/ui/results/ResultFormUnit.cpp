@@ -16,20 +16,15 @@ constexpr int kAnswerColumn = 2;
 constexpr int kBlankMarkWidth = 6;
 } // namespace
 
-TResultForm::TResultForm(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::TResultForm>()) {
+TResultForm::TResultForm(QWidget* owner)
+    : TResultsDialog(owner), ui(std::make_unique<Ui::TResultForm>()) {
     ui->setupUi(this);
     FormCreate();
 }
 
 TResultForm::~TResultForm() = default;
 
-void TResultForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    CenterOnScreen(this);
-}
-
 void TResultForm::FormCreate() {
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
     SetupDrawTree(ui->ResultVirtualDrawTree, [this](const QModelIndex& index, bool focusedRow) {
         return ResultVirtualDrawTreeDrawNode(index, focusedRow);

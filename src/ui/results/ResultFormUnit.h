@@ -2,8 +2,8 @@
 
 #include "core/DateTimeText.h"
 #include "ui/results/DrawTreeUnit.h"
+#include "ui/results/ResultsDialog.h"
 
-#include <QDialog>
 #include <QStringList>
 #include <memory>
 
@@ -12,7 +12,7 @@ class TResultForm;
 }
 
 // The result details window: one finished run item by item, with five summary lines.
-class TResultForm : public QDialog {
+class TResultForm : public TResultsDialog {
     Q_OBJECT
 public:
     // Item data role of the answer cell: true when the answer is marked wrong.
@@ -40,9 +40,6 @@ public:
     TCellLook ResultVirtualDrawTreeDrawNode(const QModelIndex& index, bool focusedRow) const;
 
     void NormButtonClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
