@@ -1,3 +1,4 @@
+#include "ModalDriver.h"
 #include "ZorvikTest.h"
 
 #include "core/LaunchUnit.h"
@@ -78,15 +79,15 @@ protected:
     template <typename Window>
     void WithModal(void (TMainForm::*command)(), const std::function<void(Window&)>& check) {
         bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* w = qobject_cast<Window*>(QApplication::activeModalWidget());
-            if (!w)
-                return;
-            seen = true;
-            check(*w);
-            w->close();
-        });
-        (form.get()->*command)();
+        DriveModal([&] { (form.get()->*command)(); },
+                   [&](QWidget* modal) {
+                       auto* w = qobject_cast<Window*>(modal);
+                       if (!w)
+                           return;
+                       seen = true;
+                       check(*w);
+                       w->close();
+                   });
         EXPECT_TRUE(seen);
     }
 

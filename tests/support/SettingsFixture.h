@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ModalDriver.h"
 #include "ZorvikTest.h"
 
 #include "core/Stores.h"
@@ -45,22 +46,6 @@ protected:
     void SelectModule(const QString& id) {
         Child<QComboBox>(*form, "TestDataComboBox")
             ->setCurrentIndex(static_cast<int>(ids.indexOf(id)));
-    }
-
-    // Acts on the next modal window as soon as its event loop runs.
-    static void WhenModal(std::function<void(QWidget*)> action) {
-        QTimer::singleShot(0, qApp, [action] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal != nullptr) {
-                action(modal);
-                return;
-            }
-            ADD_FAILURE() << "no modal window came up";
-            // Never leave a test hanging in a loop nobody closes.
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
-                    dialog->reject();
-        });
     }
 
     QStringList ids;

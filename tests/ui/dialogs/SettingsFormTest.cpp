@@ -255,17 +255,17 @@ TEST_F(SettingsFormTest, PhonePatternIsTakenAsTypedOnlyAfterOk) {
     EXPECT_EQ(f.PhoneFormat, QStringLiteral("000-00-00"));
     for (const bool ok : {false, true}) {
         SCOPED_TRACE(ok);
-        WhenModal([ok](QWidget* modal) {
-            auto* phone = qobject_cast<TPhoneSetupForm*>(modal);
-            ASSERT_NE(phone, nullptr);
-            EXPECT_EQ(phone->PhoneEdit()->text(), QStringLiteral("000-00-00"));
-            phone->PhoneEdit()->setText(QStringLiteral("+7 (000) 00"));
-            phone
-                ->findChild<QPushButton*>(ok ? QStringLiteral("OKButton")
-                                             : QStringLiteral("CancelButton"))
-                ->click();
-        });
-        f.PhoneSetupButtonClick();
+        DriveModal([&] { f.PhoneSetupButtonClick(); },
+                   [ok](QWidget* modal) {
+                       auto* phone = qobject_cast<TPhoneSetupForm*>(modal);
+                       ASSERT_NE(phone, nullptr);
+                       EXPECT_EQ(phone->PhoneEdit()->text(), QStringLiteral("000-00-00"));
+                       phone->PhoneEdit()->setText(QStringLiteral("+7 (000) 00"));
+                       phone
+                           ->findChild<QPushButton*>(ok ? QStringLiteral("OKButton")
+                                                        : QStringLiteral("CancelButton"))
+                           ->click();
+                   });
         EXPECT_EQ(f.PhoneFormat, ok ? QStringLiteral("+7 (000) 00") : QStringLiteral("000-00-00"));
     }
 }

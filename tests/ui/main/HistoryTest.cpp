@@ -1,3 +1,4 @@
+#include "ModalDriver.h"
 #include "ZorvikTest.h"
 
 #include "core/BitsText.h"
@@ -53,13 +54,6 @@ protected:
         for (int i = 0; i < chart->BarCount(); ++i)
             out << QString::number(chart->BarValue(i)) + QLatin1Char(' ') + chart->BarLabel(i);
         return out;
-    }
-    // Closes whatever modal window the program opens next (the details window).
-    static void CloseNextModal() {
-        QTimer::singleShot(0, [] {
-            if (QWidget* w = QApplication::activeModalWidget())
-                w->close();
-        });
     }
 };
 
@@ -172,8 +166,7 @@ TEST_F(HistoryTest, SavingAnExamAppendsTheNineKeysInOrder) {
 
     // The stored record comes back with its answers unchanged.
     Focus(Tree(form), 1);
-    CloseNextModal();
-    form.DetailActionExecute();
+    DriveModal([&] { form.DetailActionExecute(); }, [](QWidget* w) { w->close(); });
     EXPECT_EQ(CommaText::Read(form.ResultRecord[0].mid(16)),
               (QStringList{QStringLiteral("1, 2"), QStringLiteral("\"x\"")}));
     EXPECT_EQ(form.ResultRecord.last(), QStringLiteral("ExamResult=") + FloatToBitsText(16.5));

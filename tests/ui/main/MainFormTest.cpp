@@ -1,3 +1,4 @@
+#include "ModalDriver.h"
 #include "ZorvikTest.h"
 
 #include "core/BitsText.h"
@@ -89,12 +90,6 @@ protected:
         form.reset();
         ZorvikTest::TearDown();
     }
-    static void CloseNextModal() {
-        QTimer::singleShot(0, [] {
-            if (QWidget* w = QApplication::activeModalWidget())
-                w->close();
-        });
-    }
 
     std::unique_ptr<TMainForm> form;
     int runs = 0;
@@ -163,8 +158,7 @@ TEST_F(LaunchFormTest, CompletedExamIsStoredWithItsCoefficient) {
         form->ResultRecord = {QStringLiteral("ValidAnswerList=1"), QStringLiteral("NumsCnt=50")};
         return 1;
     };
-    CloseNextModal();
-    form->ExamActionExecute();
+    DriveModal([&] { form->ExamActionExecute(); }, [](QWidget* w) { w->close(); });
     ASSERT_EQ(form->ResultIds.size(), 1);
     const QString section = form->ResultIds[0];
     EXPECT_DOUBLE_EQ(

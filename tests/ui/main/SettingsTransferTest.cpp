@@ -164,25 +164,31 @@ TEST_F(SettingsTransferTest, CancelLeavesTheFileByteForByteUnchanged) {
     WriteSettings(QStringLiteral("[ZorvikSettings]\nFirstStart=0\nPhoneFormat=000-000\n"
                                  "TestRange=\n[TestFont]\nFontName=Arial\nFontSize=30\n"));
     const QByteArray before = ReadFile(QStringLiteral("settings.ini"));
-    WhenModal([this](QWidget* modal) {
-        ChangeEverythingAndPress(modal, QStringLiteral("CancelButton"), prompts);
-    });
-    EXPECT_FALSE(SettingsActionExecute(nullptr, ids));
+    bool accepted = false;
+    DriveModal([&] { accepted = SettingsActionExecute(nullptr, ids); },
+               [this](QWidget* modal) {
+                   ChangeEverythingAndPress(modal, QStringLiteral("CancelButton"), prompts);
+               });
+    EXPECT_FALSE(accepted);
     EXPECT_EQ(ReadFile(QStringLiteral("settings.ini")), before);
     EXPECT_EQ(Stored(Settings::Key::PhoneFormat), QStringLiteral("000-000"));
 }
 
 TEST_F(SettingsTransferTest, EscapeCountsAsCancelAndCreatesNoFile) {
-    WhenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-    EXPECT_FALSE(SettingsActionExecute(nullptr, ids));
+    bool accepted = false;
+    DriveModal([&] { accepted = SettingsActionExecute(nullptr, ids); },
+               [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    EXPECT_FALSE(accepted);
     EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("settings.ini"))));
 }
 
 TEST_F(SettingsTransferTest, OkWritesWhatWasChangedInTheDialog) {
-    WhenModal([this](QWidget* modal) {
-        ChangeEverythingAndPress(modal, QStringLiteral("OKButton"), prompts);
-    });
-    EXPECT_TRUE(SettingsActionExecute(nullptr, ids));
+    bool accepted = false;
+    DriveModal([&] { accepted = SettingsActionExecute(nullptr, ids); },
+               [this](QWidget* modal) {
+                   ChangeEverythingAndPress(modal, QStringLiteral("OKButton"), prompts);
+               });
+    EXPECT_TRUE(accepted);
     ReopenStores();
     const TMyIniFile& ini = SettingsIni();
     EXPECT_EQ(Settings::PhoneFormat(ini), QStringLiteral("0-0-0"));
@@ -200,10 +206,12 @@ TEST_F(SettingsTransferTest, AFailedSaveAbandonsTheRemainingWritesAndIsShown) {
     ASSERT_TRUE(QDir(Dir()).mkdir(QStringLiteral("settings.ini")));
     ReopenStores();
     prompts.ExpectMessage(QMessageBox::Ok);
-    WhenModal([](QWidget* modal) {
-        modal->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
-    });
-    EXPECT_TRUE(SettingsActionExecute(nullptr, ids));
+    bool accepted = false;
+    DriveModal([&] { accepted = SettingsActionExecute(nullptr, ids); },
+               [](QWidget* modal) {
+                   modal->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+               });
+    EXPECT_TRUE(accepted);
     ASSERT_FALSE(prompts.Calls().empty());
     EXPECT_EQ(prompts.Last().caption, QStringLiteral("Ошибка"));
     EXPECT_TRUE(prompts.Last().text.contains(QStringLiteral("settings.ini")));

@@ -1,3 +1,4 @@
+#include "ModalDriver.h"
 #include "ZorvikTest.h"
 
 #include "core/CommaText.h"
@@ -391,14 +392,15 @@ TEST_F(ModuleEditFormTest, TextTheCodePageCannotHoldIsNotSavedToAFile) {
 // Runs Execute with the given action done on the editor once it is shown.
 bool ExecuteWith(const std::function<void(TModuleEditForm&)>& action) {
     TModuleEditForm form;
-    QTimer::singleShot(0, &form, [&] {
-        auto* shown = qobject_cast<TModuleEditForm*>(QApplication::activeModalWidget());
-        ASSERT_EQ(shown, &form);
-        action(form);
-        if (form.isVisible())
-            form.reject();
-    });
-    return form.Execute();
+    bool result = false;
+    DriveModal([&] { result = form.Execute(); },
+               [&](QWidget* shown) {
+                   ASSERT_EQ(shown, &form);
+                   action(form);
+                   if (form.isVisible())
+                       form.reject();
+               });
+    return result;
 }
 
 TEST_F(ModuleEditFormTest, CancelLeavesTheFileByteForByte) {

@@ -1,3 +1,4 @@
+#include "ModalDriver.h"
 #include "ZorvikTest.h"
 
 #include "platform/Colors.h"
@@ -428,17 +429,17 @@ TEST_F(RealDialogsTest, DataEntryDialogDeliversItsFieldsAsTheyStand) {
         form.Step1TimerTimer();
     }
     bool driven = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<TInputTestDataForm*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        const QStringList shown = form.Engine().Presented();
-        for (int k = 1; k <= 19; ++k)
-            dialog->Edit(k)->setText(shown[k - 1]);
-        dialog->Edit(20)->setText(QStringLiteral(" a, \"b\" "));
-        driven = true;
-        dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
-    });
-    QCoreApplication::sendPostedEvents(&form);
+    DriveModal([&] { QCoreApplication::sendPostedEvents(&form); },
+               [&](QWidget* modal) {
+                   auto* dialog = qobject_cast<TInputTestDataForm*>(modal);
+                   ASSERT_NE(dialog, nullptr);
+                   const QStringList shown = form.Engine().Presented();
+                   for (int k = 1; k <= 19; ++k)
+                       dialog->Edit(k)->setText(shown[k - 1]);
+                   dialog->Edit(20)->setText(QStringLiteral(" a, \"b\" "));
+                   driven = true;
+                   dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+               });
     EXPECT_TRUE(driven);
     EXPECT_EQ(form.result(), 1);
     EXPECT_EQ(form.RunOutcome.CompletedRightCount, 19);
@@ -456,14 +457,13 @@ TEST_F(RealDialogsTest, EscapeInTheExerciseDialogCancelsTheRun) {
     }
     prompts.ExpectMessage(QMessageBox::No);
     prompts.ExpectMessage(QMessageBox::Yes);
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(qobject_cast<TExerciseForm*>(dialog), nullptr);
-        QTest::keyClick(dialog, Qt::Key_Escape); // No: stays
-        EXPECT_TRUE(dialog->isVisible());
-        QTest::keyClick(dialog, Qt::Key_Escape); // Yes
-    });
-    QCoreApplication::sendPostedEvents(&form);
+    DriveModal([&] { QCoreApplication::sendPostedEvents(&form); },
+               [](QWidget* dialog) {
+                   ASSERT_NE(qobject_cast<TExerciseForm*>(dialog), nullptr);
+                   QTest::keyClick(dialog, Qt::Key_Escape); // No: stays
+                   EXPECT_TRUE(dialog->isVisible());
+                   QTest::keyClick(dialog, Qt::Key_Escape); // Yes
+               });
     EXPECT_EQ(form.result(), 2);
     EXPECT_EQ(form.Engine().CurrentPhase(), Phase::Finished);
     EXPECT_TRUE(form.Controls()->AnswerEdit->isHidden());
