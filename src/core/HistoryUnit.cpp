@@ -77,5 +77,10 @@ QString HistoryResultText(double result) {
 }
 
 QString HistoryChartLabel(TDateTime date) {
-    return QLocale().toString(QDateTimeFromDateTime(date).date(), QLocale::ShortFormat);
+    // The whole days of the day count are the date; no time zone work is needed for a label, and
+    // a label is made for every bar that has room for one.
+    static const QDate epoch(1899, 12, 30);
+    const qint64 day =
+        std::isfinite(date) && std::fabs(date) < 3.0e6 ? static_cast<qint64>(date) : 0;
+    return QLocale().toString(epoch.addDays(day), QLocale::ShortFormat);
 }

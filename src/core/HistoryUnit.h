@@ -32,7 +32,8 @@ QStringList ReadStoredRecord(const TMyIniFile& ini, const QString& section);
 // The list's cell texts: "15.03.2007 14:30:00 (четверг)" (no time at midnight) and "   16,50".
 QString HistoryDateText(TDateTime date);
 QString HistoryResultText(double result);
-// A bar's label: the date in the user's short date format.
+// A bar's label: the date (the whole days of the day count; an unusable value is day 0) in the
+// user's short date format.
 QString HistoryChartLabel(TDateTime date);
 
 // The user's long time format without the time zone ("HH:mm:ss" for Russian).

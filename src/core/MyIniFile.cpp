@@ -368,7 +368,11 @@ void TMyIniFile::SetText(const QString& text) {
 }
 
 bool TMyIniFile::NameKey::Same(const QString& a, const QString& b) noexcept {
-    return sameName(a, b);
+    // A lookup nearly always brings the very name the store holds: equal code units answer at
+    // once, and only other spellings are folded.
+    if (a.size() != b.size())
+        return false;
+    return a == b || sameName(a, b);
 }
 
 size_t TMyIniFile::NameKey::Hash(const QString& name, size_t seed) noexcept {

@@ -64,6 +64,8 @@ TEST(HistoryTexts, CellsUnderARussianLocale) {
     EXPECT_EQ(HistoryResultText(16.5), QStringLiteral("   16,50"));
     EXPECT_EQ(HistoryResultText(-2.4), QStringLiteral("   -2,40"));
     EXPECT_EQ(HistoryChartLabel(39156.604166666664), QStringLiteral("15.03.2007"));
+    // A bar is labelled by the whole days of its stamp, whatever the time of day.
+    EXPECT_EQ(HistoryChartLabel(39156.9999999999), QStringLiteral("15.03.2007"));
 }
 
 TEST_F(HistoryTest, ExampleSectionIsListedAndCharted) {
