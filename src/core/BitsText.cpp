@@ -18,7 +18,10 @@ std::optional<int> ParseIniInteger(const QString& text) {
     bool ok = false;
     if (text.size() > 2 && text[0] == QLatin1Char('0') &&
         (text[1] == QLatin1Char('x') || text[1] == QLatin1Char('X'))) {
-        const QStringView digits = QStringView(text).mid(2);
+        QStringView digits = QStringView(text).mid(2);
+        // Leading zeros add nothing to the value, so they do not count against its 8 digits.
+        while (digits.size() > 8 && digits.front() == QLatin1Char('0'))
+            digits = digits.mid(1);
         if (digits.size() > 8)
             return std::nullopt;
         for (const QChar c : digits)

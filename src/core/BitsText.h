@@ -11,6 +11,6 @@ QString FloatToBitsText(double value);
 double BitsTextToFloat(const QString& text);
 
 // An integer as an INI value reads it: decimal, or "0x"/"0X" hexadecimal when the text is longer
-// than two characters (read as 32 bits, so "0xFFFFFFFF" is -1). Empty when it does not parse or
-// overflows.
+// than two characters (read as 32 bits, so "0xFFFFFFFF" is -1; leading zeros aside, at most 8
+// digits). Empty when it does not parse or overflows.
 std::optional<int> ParseIniInteger(const QString& text);

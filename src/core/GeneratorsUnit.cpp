@@ -6,15 +6,17 @@
 
 QString GeneratePhoneNumber(const QString& pattern, Random& random) {
     QString kept;
-    // A hand-edited pattern can be any length; a number longer than the longest digit string the
-    // program makes is no phone number, and a run makes a thousand of them.
+    // Whether the pattern has a digit is decided on the whole of it; only then is the number
+    // bounded: a hand-edited pattern can be any length, a number longer than the longest digit
+    // string the program makes is no phone number, and a run makes a thousand of them.
+    bool anyDigit = false;
     for (const QChar c : pattern) {
-        if (kept.size() == kMaxGeneratedDigits)
-            break;
-        if (c == QLatin1Char('0') || c == QLatin1Char('-'))
+        if (c == QLatin1Char('0'))
+            anyDigit = true;
+        if ((c == QLatin1Char('0') || c == QLatin1Char('-')) && kept.size() < kMaxGeneratedDigits)
             kept += c;
     }
-    if (!kept.contains(QLatin1Char('0')))
+    if (!anyDigit)
         kept = QStringLiteral("000-00-00");
     for (QChar& c : kept)
         if (c == QLatin1Char('0'))

@@ -33,9 +33,6 @@ int THistoryModel::columnCount(const QModelIndex& parent) const {
 QVariant THistoryModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    if (role == Qt::TextAlignmentRole)
-        return index.column() == 1 ? QVariant((Qt::AlignRight | Qt::AlignVCenter).toInt())
-                                   : QVariant();
     if (role != Qt::DisplayRole)
         return {};
     const THistoryEntry& e = EntryAt(index.row());

@@ -24,7 +24,7 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
-    // Column 0 the date text, column 1 the result text (right-aligned).
+    // Column 0 the date text, column 1 the result text.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;

@@ -27,10 +27,12 @@ TLaunchParams TrainParams(const TMyIniFile& settings, const QStringList& moduleI
     TLaunchParams p;
     p.caption = TrainActionCaption;
     const QString name = Settings::TestDataName(settings);
-    const bool known = std::any_of(moduleIds.cbegin(), moduleIds.cend(), [&](const QString& id) {
+    const auto known = std::find_if(moduleIds.cbegin(), moduleIds.cend(), [&](const QString& id) {
         return id.compare(name, Qt::CaseInsensitive) == 0;
     });
-    p.dataName = known ? name : StandardModule2Digits;
+    // The id as the module list spells it: a stored "phonenums" is the phone numbers, which are
+    // told apart by their exact id.
+    p.dataName = known != moduleIds.cend() ? *known : StandardModule2Digits;
     p.run.ElementCount =
         std::clamp(Settings::TestElValue(settings), 1, TestRunEngine::kMaxElementCount);
     p.run.TimeLimit = Settings::InfiniteTime(settings)

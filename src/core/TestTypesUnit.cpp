@@ -7,6 +7,7 @@
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <algorithm>
 
 namespace {
@@ -41,12 +42,32 @@ TTestModuleArray LoadAllModules(const TMyIniFile& ini) {
 }
 
 void ReplaceAllModules(TMyIniFile& ini, const TTestModuleArray& modules) {
+    // Ids are section names, which the store compares without regard to case: records whose ids
+    // differ only in case write into one section, at the place of the first, with the values of
+    // the last, as writing them one after the other would.
+    struct Section {
+        QString id;
+        const TTestModule* values;
+    };
+    std::vector<Section> sections;
+    QHash<QString, std::size_t> byId;
+    for (const TTestModule& m : modules) {
+        const QString key = m.Id.toCaseFolded();
+        if (const auto found = byId.constFind(key); found != byId.constEnd()) {
+            sections[*found].values = &m;
+        } else {
+            byId.insert(key, sections.size());
+            sections.push_back({m.Id, &m});
+        }
+    }
+
     // The new file is built whole and saved once. Erasing and writing key by key would save after
     // every step, and a save failing halfway would leave some modules gone from the disk.
     const QLatin1String crlf("\r\n");
     QString text;
-    for (const TTestModule& m : modules) {
-        text += QLatin1Char('[') + m.Id + QLatin1Char(']') + crlf;
+    for (const auto& [id, values] : sections) {
+        const TTestModule& m = *values;
+        text += QLatin1Char('[') + id + QLatin1Char(']') + crlf;
         text += kStandart + QLatin1Char('=') + (m.Standart ? QLatin1Char('1') : QLatin1Char('0')) +
                 crlf;
         text += kName + QLatin1Char('=') + OneLine(m.Name) + crlf;
@@ -64,6 +85,18 @@ void ReplaceAllModules(TMyIniFile& ini, const TTestModuleArray& modules) {
         // shows up elsewhere in the program.
         ini.SetText(before);
         throw e.dropped();
+    }
+    // Reading the text back trimmed the blanks around each name; the name stays as entered. The
+    // file already holds every module, and a load trims those blanks again, so a write of them
+    // that fails loses nothing a later start could read.
+    for (const auto& [id, values] : sections) {
+        const QString name = OneLine(values->Name);
+        if (ini.ReadString(id, kName, name) == name)
+            continue;
+        try {
+            ini.WriteValues(id, {{kName, name}});
+        } catch (const SaveError&) {
+        }
     }
 }
 

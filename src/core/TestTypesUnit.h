@@ -28,8 +28,9 @@ TTestModule ReadTestModule(const TMyIniFile& ini, const QString& id);
 TTestModuleArray LoadAllModules(const TMyIniFile& ini);
 
 // Makes the store hold exactly the given modules in array order, each with Standart, Name and Data
-// in that order, and saves it in one go. Throws SaveError when the file cannot be written; the
-// store and the file are then left as they were.
+// in that order, and saves it in one go; names stay exactly as given, and ids that differ only in
+// letter case make one section (the first's place and spelling, the last's values). Throws
+// SaveError when the file cannot be written; the store and the file are then left as they were.
 void ReplaceAllModules(TMyIniFile& ini, const TTestModuleArray& modules);
 
 // A fresh GUID in registry form, the id of a module the user adds.

@@ -2,9 +2,9 @@
 
 #include "core/ResStrUnit.h"
 #include "platform/CodePageInput.h"
+#include "platform/FontColorDialog.h"
 
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 
@@ -29,8 +29,16 @@ public:
             return std::nullopt;
         return box.textValue();
     }
-    QString OpenFileName(QWidget* owner, const QString& filter, const QString&) override {
-        return QFileDialog::getOpenFileName(owner, QString(), QString(), filter);
+    QString OpenFileName(QWidget* owner, const QString& filter,
+                         const QString& defaultSuffix) override {
+        // A name typed without its extension finds the ".txt" file of that name.
+        QFileDialog dlg(owner, QString(), QString(), filter);
+        dlg.setAcceptMode(QFileDialog::AcceptOpen);
+        dlg.setFileMode(QFileDialog::ExistingFile);
+        dlg.setDefaultSuffix(defaultSuffix);
+        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+            return QString();
+        return dlg.selectedFiles().constFirst();
     }
     QString SaveFileName(QWidget* owner, const QString& filter,
                          const QString& defaultSuffix) override {
@@ -42,12 +50,13 @@ public:
             return QString();
         return dlg.selectedFiles().constFirst();
     }
-    bool ChooseFont(QWidget* owner, QFont& font, QColor&) override {
-        bool ok = false;
-        const QFont chosen = QFontDialog::getFont(&ok, font, owner);
-        if (ok)
-            font = chosen;
-        return ok;
+    bool ChooseFont(QWidget* owner, QFont& font, int& color) override {
+        TFontColorDialog dialog(owner, font, color);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        font = dialog.SelectedFont();
+        color = dialog.SelectedColor();
+        return true;
     }
 };
 Prompts* g_prompts = nullptr;

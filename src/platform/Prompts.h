@@ -27,8 +27,10 @@ public:
                                  const QString& defaultSuffix) = 0;
     virtual QString SaveFileName(QWidget* owner, const QString& filter,
                                  const QString& defaultSuffix) = 0;
-    // The font dialog with a colour; false when cancelled (font and colour then stay).
-    virtual bool ChooseFont(QWidget* owner, QFont& font, QColor& color) = 0;
+    // The font dialog with a colour, in the files' form (0x00BBGGRR, or 0xFF0000nn for a system
+    // colour, which comes back unchanged unless the user picks another); false when cancelled
+    // (font and colour then stay).
+    virtual bool ChooseFont(QWidget* owner, QFont& font, int& color) = 0;
 };
 
 Prompts& AppPrompts();

@@ -27,6 +27,10 @@ TEST(GeneratorsTest, PhoneNumberKeepsOnlyDigitMarksAndHyphens) {
         {QStringLiteral("8-0 0"), QStringLiteral("-00")},
         {QStringLiteral("-0-"), QStringLiteral("-0-")},
         {QStringLiteral("ноль 0 — 0"), QStringLiteral("00")},
+        // The default is decided on the whole pattern; the number is bounded afterwards.
+        {QString(kMaxGeneratedDigits, QLatin1Char('-')) + QLatin1Char('0'),
+         QString(kMaxGeneratedDigits, QLatin1Char('-'))},
+        {QString(2000, QLatin1Char('0')), QString(kMaxGeneratedDigits, QLatin1Char('0'))},
     };
     Random random(7);
     for (const auto& [pattern, shape] : cases) {

@@ -48,7 +48,7 @@ TEST_F(LaunchParamsTest, SettingsDriveTrainingAndTheExam) {
                   "TestTimeLimitType=5\nInfiniteTime=1\nDoCalc=1\nShowCurrent=1\n"
                   "ExamElValue=70\nExamDataType=3\n")));
     const TLaunchParams train = TrainParams(SettingsIni(), kIds);
-    EXPECT_EQ(train.dataName, QStringLiteral("{my}"));
+    EXPECT_EQ(train.dataName, QStringLiteral("{MY}")) << "the module list's spelling";
     EXPECT_EQ(train.run.ElementCount, 30);
     // No time limit stands for the longest one.
     EXPECT_EQ(train.run.TimeLimit, kInfiniteTimeLimit);
@@ -58,6 +58,11 @@ TEST_F(LaunchParamsTest, SettingsDriveTrainingAndTheExam) {
     EXPECT_EQ(exam.run.ElementCount, 70);
     // Introductory test ignores them all.
     EXPECT_EQ(IntroductoryTestParams().run.ElementCount, 20);
+
+    // Phone numbers are told apart by their exact id, whatever case the file has.
+    SettingsIni().WriteString(QStringLiteral("ZorvikSettings"), QStringLiteral("TestDataName"),
+                              QStringLiteral("phonenums"));
+    EXPECT_EQ(TrainParams(SettingsIni(), kIds).dataName, QStringLiteral("PhoneNums"));
 }
 
 TEST_F(LaunchParamsTest, DeletedTrainingModuleFallsBackAndHostileCountsAreBounded) {

@@ -100,6 +100,27 @@ TEST_F(ModuleStoreTest, ReplacingLeavesExactlyTheArrayWithItsThreeKeys) {
     EXPECT_EQ(LoadModuleIds(ModulesIni()), QStringList{PhoneNumsId});
 }
 
+TEST_F(ModuleStoreTest, ReplacingKeepsNamesAsEnteredAndMergesIdsThatDifferInCase) {
+    // Two hand-edited sections whose ids differ only in case are one section to the store.
+    const TTestModuleArray modules = {
+        TTestModule{QStringLiteral("mod"), false, QStringLiteral(" Мой "), QStringLiteral("1")},
+        TTestModule{QStringLiteral("other"), false, QStringLiteral("Другой"), QString()},
+        TTestModule{QStringLiteral("MOD"), true, QStringLiteral("Второй"), QStringLiteral("2")},
+    };
+    ReplaceAllModules(ModulesIni(), modules);
+    EXPECT_EQ(LoadModuleIds(ModulesIni()),
+              (QStringList{QStringLiteral("mod"), QStringLiteral("other"), PhoneNumsId}));
+    const TTestModule merged = ReadTestModule(ModulesIni(), QStringLiteral("mod"));
+    EXPECT_EQ(merged.Name, QStringLiteral("Второй"));
+    EXPECT_TRUE(merged.Standart);
+    EXPECT_EQ(merged.Data, QStringLiteral("2"));
+
+    ReplaceAllModules(ModulesIni(), {modules[0]});
+    EXPECT_EQ(ReadTestModule(ModulesIni(), QStringLiteral("mod")).Name, QStringLiteral(" Мой "));
+    EXPECT_EQ(ReadFile(kModulesFile),
+              Cp1251Lines(QStringLiteral("[mod]\nStandart=0\nName= Мой \nData=1\n\n")));
+}
+
 TEST_F(ModuleStoreTest, FailedReplaceLeavesStoreAndFileAsTheyWere) {
     WriteFile(kModulesFile, Cp1251Lines(QStringLiteral("[a]\nStandart=1\nName=А\nData=1\n\n")));
     const QByteArray before = ReadFile(kModulesFile);

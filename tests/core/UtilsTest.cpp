@@ -100,6 +100,9 @@ TEST(ParseIniInteger, DecimalHexAndJunk) {
         {"12a", {}},
         {"-16777201", -16777201},
         {"0x0000FF", 255},
+        {"0x00000001F", 31}, // leading zeros do not count against the 8 digits
+        {"0x0000000000000000", 0},
+        {"0x1FFFFFFFF", {}},
     };
     for (const auto& [text, want] : cases)
         EXPECT_EQ(ParseIniInteger(QString::fromLatin1(text)), want) << text;

@@ -76,6 +76,10 @@ TEST_F(DarkPaletteTest, ItemColoursStayReadableAndChosenOnesStay) {
         {"a chosen navy background keeps light text", 0x00800000, {}, QColor(0, 0, 128), light},
         {"a chosen text colour is kept even where it is hard to read", 0x00FFFFFF,
          QStringLiteral("FontColor=15790320\r\n"), Qt::white, QColor(0xF0, 0xF0, 0xF0)},
+        {"a picked black stays black on navy", 0x00800000, QStringLiteral("FontColor=0\r\n"),
+         QColor(0, 0, 128), Qt::black},
+        {"a font without a colour keeps the palette's, made readable", 0x00FFFFFF,
+         QStringLiteral("FontSize=20\r\n"), Qt::white, Qt::black},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

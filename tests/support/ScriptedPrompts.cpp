@@ -22,7 +22,7 @@ void ScriptedPrompts::ExpectSaveFile(QString path) {
     m_queue.push_back(Expected{QStringLiteral("save"), {}, std::move(path), {}});
 }
 
-void ScriptedPrompts::ExpectFont(bool ok, QFont font, QColor color) {
+void ScriptedPrompts::ExpectFont(bool ok, QFont font, std::optional<int> color) {
     m_queue.push_back(
         Expected{QStringLiteral("font"), {}, std::nullopt, FontAnswer{ok, std::move(font), color}});
 }
@@ -82,13 +82,13 @@ QString ScriptedPrompts::SaveFileName(QWidget* owner, const QString& filter, con
     return e.text.value_or(QString());
 }
 
-bool ScriptedPrompts::ChooseFont(QWidget* owner, QFont& font, QColor& color) {
-    const PromptCall call{QStringLiteral("font"), owner, {}, font.family(),
-                          QMessageBox::NoIcon,    {},    {}};
+bool ScriptedPrompts::ChooseFont(QWidget* owner, QFont& font, int& color) {
+    const PromptCall call{QStringLiteral("font"), owner, {}, font.family(), QMessageBox::NoIcon, {},
+                          QString::number(color)};
     Expected e;
     if (!take(call.kind, &e, call) || !e.font.ok)
         return false;
     font = e.font.font;
-    color = e.font.color;
+    color = e.font.color.value_or(color);
     return true;
 }

@@ -30,7 +30,8 @@ public:
     void ExpectInput(std::optional<QString> answer);
     void ExpectOpenFile(QString path);
     void ExpectSaveFile(QString path);
-    void ExpectFont(bool ok, QFont font = QFont(), QColor color = QColor());
+    // The colour in the files' form; none keeps the colour the dialog was given.
+    void ExpectFont(bool ok, QFont font = QFont(), std::optional<int> color = std::nullopt);
 
     const std::vector<PromptCall>& Calls() const { return m_calls; }
     const PromptCall& Last() const { return m_calls.back(); }
@@ -48,13 +49,14 @@ public:
                          const QString& defaultSuffix) override;
     QString SaveFileName(QWidget* owner, const QString& filter,
                          const QString& defaultSuffix) override;
-    bool ChooseFont(QWidget* owner, QFont& font, QColor& color) override;
+    // Records the font's family as the text and the colour given as the initial text.
+    bool ChooseFont(QWidget* owner, QFont& font, int& color) override;
 
 private:
     struct FontAnswer {
         bool ok;
         QFont font;
-        QColor color;
+        std::optional<int> color;
     };
     struct Expected {
         QString kind;

@@ -48,6 +48,13 @@ protected:
             ->setCurrentIndex(static_cast<int>(ids.indexOf(id)));
     }
 
+    // Picks an entry of a list as the user does: the list reports the pick even when the entry
+    // was already shown.
+    static void Pick(QComboBox* box, int index) {
+        box->setCurrentIndex(index);
+        Q_EMIT box->activated(index);
+    }
+
     QStringList ids;
     QStringList range;
     std::unique_ptr<TSettingsForm> form;

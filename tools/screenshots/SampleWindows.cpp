@@ -9,6 +9,7 @@
 #include "core/Stores.h"
 #include "core/TestTypesUnit.h"
 #include "core/ZorvikSettings.h"
+#include "platform/FontColorDialog.h"
 #include "ui/blink/MigTestFormUnit.h"
 #include "ui/dialogs/AboutFormUnit.h"
 #include "ui/dialogs/PhoneSetupFormUnit.h"
@@ -166,6 +167,13 @@ void VisitSampleWindows(const SampleWindowVisitor& visit, const QString& program
             QApplication::processEvents();
             visit(QString::fromLatin1(pages.at(static_cast<std::size_t>(i))), form);
         }
+    }
+    {
+        QFont font(QStringLiteral("DejaVu Serif"));
+        font.setPointSize(28);
+        TFontColorDialog form(nullptr, font, 0x800000);
+        ShowAndSettle(form);
+        visit(QStringLiteral("font"), form);
     }
     {
         TPhoneSetupForm form;

@@ -8,6 +8,7 @@
 #include "ui_MigTestFormUnit.h"
 
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QTimer>
 #include <algorithm>
 
@@ -55,6 +56,8 @@ TMigTestForm::TMigTestForm(QWidget* owner)
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer"));
     m_timer->setSingleShot(true);
+    // A coarse timer may end the display up to 5 % early or late; the display time is the test.
+    m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &TMigTestForm::TimerTimer);
     connect(ui->StartTestButton, &QPushButton::clicked, this, &TMigTestForm::StartTestButtonClick);
 }
@@ -109,6 +112,15 @@ void TMigTestForm::TimerTimer() {
     // A window closed meanwhile (the program ending under the boxes) starts no new turn.
     if (!m_closed)
         ShowNextNumber();
+}
+
+void TMigTestForm::keyPressEvent(QKeyEvent* event) {
+    // Only the title bar's close ends the test; Escape does not.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TMigTestForm::hideEvent(QHideEvent* event) {

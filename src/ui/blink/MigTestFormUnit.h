@@ -45,6 +45,7 @@ public:
 
 protected:
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::unique_ptr<Ui::TMigTestForm> ui;

@@ -32,6 +32,9 @@ TAboutForm::TAboutForm(QWidget* owner, const QString& programFile)
     ui->EMailHLink1Label->SetOnClick([this] { EMailHLink1LabelClick(); });
     ui->EMailHLink2Label->SetOnClick([this] { EMailHLink2LabelClick(); });
     connect(ui->CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+    // The links come first in the tab order, but the dialog opens on its button, so that Enter
+    // closes it rather than opening a web page.
+    ui->CloseButton->setFocus();
 
     // The opener sets the same caption; setting it here as well keeps the dialog right on its own.
     SetVersionCaption(FileVersion());

@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QUrl>
 
 namespace {
@@ -109,7 +111,7 @@ void THLinkLabel::SetHot(bool hot) {
 
 void THLinkLabel::UpdateUnderline() {
     QFont f = font();
-    f.setUnderline(m_hot || hasFocus());
+    f.setUnderline(m_hot);
     setFont(f);
 }
 
@@ -157,13 +159,16 @@ void THLinkLabel::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-// Keyboard users see the focused link underlined, as a hovered one.
-void THLinkLabel::focusInEvent(QFocusEvent* event) {
-    QLabel::focusInEvent(event);
-    UpdateUnderline();
-}
-
-void THLinkLabel::focusOutEvent(QFocusEvent* event) {
-    QLabel::focusOutEvent(event);
-    UpdateUnderline();
+// The underline belongs to the mouse; keyboard users see the focused link framed instead.
+void THLinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    // A link takes the focus from the keyboard alone, so its frame always shows.
+    option.state |= QStyle::State_KeyboardFocusChange;
+    option.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }

@@ -7,6 +7,8 @@
 TPhoneSetupForm::TPhoneSetupForm(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TPhoneSetupForm>()) {
     ui->setupUi(this);
+    // A dialog border: the size is the layout's, not the user's.
+    setFixedSize(size().expandedTo(sizeHint()));
     KeepToCodePage(ui->PhoneEdit);
     connect(ui->PhoneEdit, &QLineEdit::textChanged, this, [this] { PhoneEditChange(); });
     connect(ui->OKButton, &QPushButton::clicked, this, &QDialog::accept);

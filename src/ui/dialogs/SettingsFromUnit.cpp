@@ -26,9 +26,7 @@
 namespace {
 
 // Explicit colours in the file's form 0x00BBGGRR.
-constexpr std::array<int, 16> kStandardColors = {
-    0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0x808080,
-    0xC0C0C0, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+constexpr const auto& kStandardColors = StandardColors;
 constexpr std::array<int, 4> kExtendedColors = {0xC0DCC0, 0xF0CAA6, 0xF0FBFF, 0xA4A0A0};
 constexpr int kSystemColorCount = 31;
 constexpr int kNoSystemColor = 25;
@@ -71,6 +69,8 @@ TSettingsForm::TSettingsForm(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TSettingsForm>()) {
     ui->setupUi(this);
     FormCreate();
+    // A dialog border: the size is the layout's, not the user's.
+    setFixedSize(size().expandedTo(sizeHint()));
 }
 
 TSettingsForm::~TSettingsForm() = default;
@@ -100,9 +100,10 @@ void TSettingsForm::FormCreate() {
 
     connect(ui->TestDataComboBox, &QComboBox::currentIndexChanged, this,
             [this] { TestDataComboBoxChange(); });
-    connect(ui->TestBeginRangeComboBox, &QComboBox::currentIndexChanged, this,
+    // A range is stored when the user picks an item, also the one already shown.
+    connect(ui->TestBeginRangeComboBox, &QComboBox::activated, this,
             [this] { TestBeginRangeComboBoxChange(); });
-    connect(ui->TestEndRangeComboBox, &QComboBox::currentIndexChanged, this,
+    connect(ui->TestEndRangeComboBox, &QComboBox::activated, this,
             [this] { TestEndRangeComboBoxChange(); });
     connect(ui->InfiniteTimeCheckBox, &QCheckBox::toggled, this,
             [this] { InfiniteTimeCheckBoxClick(); });
@@ -315,8 +316,7 @@ void TSettingsForm::FontSampleButtonClick() {
     IniTextToFont(m_fontDialogFont, TestFontText);
     // The dialog offers the font as the test window will show it.
     QFont font = FontFromData(m_fontDialogFont);
-    const QColor shown = ColorFromInt(m_fontDialogFont.color);
-    QColor color = shown;
+    int color = m_fontDialogFont.color;
     if (!AppPrompts().ChooseFont(this, font, color))
         return;
     // The family is stored by name: one the code page cannot hold could never be saved.
@@ -333,9 +333,7 @@ void TSettingsForm::FontSampleButtonClick() {
     m_fontDialogFont.italic = font.italic();
     m_fontDialogFont.underline = font.underline();
     m_fontDialogFont.strikeOut = font.strikeOut();
-    // A colour left as it was keeps its stored form, so a system colour stays one.
-    if (color.isValid() && color.rgb() != shown.rgb())
-        m_fontDialogFont.color = ColorToInt(color);
+    m_fontDialogFont.color = color;
     TestFontText = FontToIniText(m_fontDialogFont);
 }
 

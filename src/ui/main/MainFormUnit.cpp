@@ -27,14 +27,56 @@
 #include "ui/run/TestFormUnit.h"
 #include "ui_MainFormUnit.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QShortcut>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+// Cells are drawn at the top left. Only the focused row of the focused list takes the highlight
+// text colour; a selection the list shows without the focus is drawn on the button face in the
+// window text colour, so the user sees where the keyboard is.
+class HistoryDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->displayAlignment = Qt::AlignLeft | Qt::AlignTop;
+        const auto* view = qobject_cast<const QAbstractItemView*>(parent());
+        const bool focusedRow =
+            view != nullptr && view->hasFocus() && view->currentIndex().row() == index.row();
+        if ((option->state & QStyle::State_Selected) && !focusedRow) {
+            option->state &= ~QStyle::State_Selected;
+            option->backgroundBrush = option->palette.brush(QPalette::Active, QPalette::Button);
+        }
+        const QColor text = focusedRow && (option->state & QStyle::State_Selected)
+                                ? option->palette.color(QPalette::Active, QPalette::HighlightedText)
+                                : option->palette.color(QPalette::Active, QPalette::Text);
+        option->palette.setColor(QPalette::Text, text);
+        option->palette.setColor(QPalette::HighlightedText, text);
+    }
+};
+
+// The rectangle of a whole row, from its first visible column to its last.
+QRect rowRect(const QTreeView* tree, const QModelIndex& index) {
+    const QHeaderView* header = tree->header();
+    const int first = header->logicalIndexAt(-header->offset());
+    const int last = header->logicalIndexAt(header->length() - header->offset() - 1);
+    return tree->visualRect(index.siblingAtColumn(first)) |
+           tree->visualRect(index.siblingAtColumn(last));
+}
+
+} // namespace
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
     ui->setupUi(this);
@@ -51,16 +93,29 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     m_history = new THistoryModel(this);
     tree->setModel(m_history);
     ui->Chart->SetModel(m_history);
+    tree->setItemDelegate(new HistoryDelegate(tree));
     tree->header()->setSectionsMovable(true);
     tree->header()->setSortIndicatorShown(true);
     tree->header()->setSectionsClickable(false); // a click on the header never re-sorts
-    // The date column takes whatever width the fitted panel leaves beside the result column.
+    // Both columns can be resized; the date column starts with whatever width the fitted panel
+    // leaves beside the result column.
     tree->header()->setStretchLastSection(false);
-    tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    tree->header()->setSectionResizeMode(QHeaderView::Interactive);
     FitHistoryPanel();
     tree->addAction(ui->DelCurAction);
     tree->addAction(ui->DelAllAction);
     tree->addAction(ui->DetailsPopupAction);
+    // A double click anywhere on the list, rows or empty space, opens the focused exam.
+    tree->viewport()->installEventFilter(this);
+    // Shift+F10 opens the pop-up menu, as the Menu key does.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), tree);
+    menuKey->setContext(Qt::WidgetShortcut);
+    connect(menuKey, &QShortcut::activated, tree, [tree] {
+        const QModelIndex current = tree->currentIndex();
+        const QPoint at = current.isValid() ? rowRect(tree, current).center() : QPoint(4, 4);
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, tree->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(tree->viewport(), &event);
+    });
     ConnectActions();
     FormCreate();
 }
@@ -83,9 +138,11 @@ void TMainForm::FitHistoryPanel() {
     const int result = std::max(90, resultWidth + padding);
     tree->setColumnWidth(0, date);
     tree->setColumnWidth(1, result);
-    const int panel = date + result + 2 * tree->frameWidth() +
-                      tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree);
-    ui->HistoryPanel->setFixedWidth(std::max(283, panel));
+    const int chrome = 2 * tree->frameWidth() +
+                       tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree);
+    const int panel = std::max(283, date + result + chrome);
+    ui->HistoryPanel->setFixedWidth(panel);
+    tree->setColumnWidth(0, panel - result - chrome);
 }
 
 void TMainForm::ConnectActions() {
@@ -109,8 +166,6 @@ void TMainForm::ConnectActions() {
     connect(ui->DelAllButton, &QPushButton::clicked, ui->DelAllAction, &QAction::trigger);
     connect(ui->DetaillButton, &QPushButton::clicked, ui->DetailAction, &QAction::trigger);
     connect(ui->NormButton, &QPushButton::clicked, ui->NormAction, &QAction::trigger);
-    connect(ui->ResultVirtualDrawTree, &QTreeView::doubleClicked, this,
-            [this] { DetailActionExecute(); });
     // The window-wide shortcut works wherever the focus is.
     addAction(ui->HelpAction);
 }
@@ -292,8 +347,20 @@ void TMainForm::DelCurActionExecute() {
     LoadHistory();
 }
 
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        watched == ui->ResultVirtualDrawTree->viewport()) {
+        DetailActionExecute();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TMainForm::DelAllActionExecute() {
     if (!AskYesNo(this, ResStr::DeleteAllResultsQuestion))
+        return;
+    // An empty history has nothing to erase; no file is written.
+    if (ResultIds.isEmpty())
         return;
     // One save for the whole history instead of one per exam.
     RunGuarded(this, [&] { ResultIni().EraseSections(ResultIds); });

@@ -62,6 +62,7 @@ public:
 
 protected:
     void customEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();

@@ -7,6 +7,7 @@
 #include "core/Stores.h"
 #include "core/TextFormat.h"
 #include "platform/Prompts.h"
+#include "ui/results/DrawTreeUnit.h"
 #include "ui_ModuleEditFormUnit.h"
 
 #include <QShortcut>
@@ -197,4 +198,9 @@ void TModuleEditForm::OKButtonClick() {
         return;
     m_saved = true;
     accept();
+}
+
+void TModuleEditForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CenterOnScreen(this);
 }

@@ -39,6 +39,9 @@ public:
     void SaveButtonClick();
     void OKButtonClick();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void updateControls();
 

@@ -5,6 +5,7 @@
 #include "core/ResStrUnit.h"
 #include "core/TextFormat.h"
 #include "platform/Prompts.h"
+#include "ui/results/DrawTreeUnit.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -126,4 +127,9 @@ bool TExerciseForm::eventFilter(QObject* watched, QEvent* event) {
             Edit1Click(edit);
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void TExerciseForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CenterOnScreen(this);
 }

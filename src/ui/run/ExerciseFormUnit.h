@@ -30,10 +30,13 @@ public:
     int Sum(int k) const { return m_sums.at(static_cast<std::size_t>(k - 1)); }
     bool IsSolved(int k) const;
 
-    // Handlers under the names the design gives them.
+    // Colours a field by whether its sum is right; a right sum moves on, and the last one closes.
     void Edit1Change(QLineEdit* edit);
+    // Empties a field still unanswered when it is clicked or gets the focus.
     void Edit1Click(QLineEdit* edit);
+    // Closes with 1 when every sum is right, else says so and stays.
     void OKButtonClick();
+    // Asks the cancel question; Yes closes with 2.
     void CancelButtonClick();
 
     static const QColor& UnsolvedColor();
@@ -42,6 +45,7 @@ public:
 protected:
     void CancelRequested() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void setFieldColor(QLineEdit* edit, const QColor& color);

@@ -4,6 +4,7 @@
 #include "core/ResStrUnit.h"
 #include "platform/CodePageInput.h"
 #include "platform/Prompts.h"
+#include "ui/results/DrawTreeUnit.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,10 +18,12 @@ TInputTestDataForm::TInputTestDataForm(QWidget* owner)
     : TRunDialog(owner), ui(new Ui::TInputTestDataForm) {
     ui->setupUi(this);
     setFixedSize(size());
-    for (int k = 1; k <= kFieldCount; ++k) {
-        Edit(k)->installEventFilter(this);
+    // The dialog sees every key before the control with the focus does, buttons included.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->focusPolicy() != Qt::NoFocus)
+            w->installEventFilter(this);
+    for (int k = 1; k <= kFieldCount; ++k)
         KeepToCodePage(Edit(k));
-    }
     connect(ui->OKButton, &QPushButton::clicked, this, [this] { done(1); });
     connect(ui->CancelButton, &QPushButton::clicked, this, &TInputTestDataForm::CancelButtonClick);
     // OK is not the default button: Enter in a field moves on instead of closing.
@@ -40,12 +43,6 @@ QStringList TInputTestDataForm::Answers() const {
     for (int k = 1; k <= kFieldCount; ++k)
         out.append(Edit(k)->text());
     return out;
-}
-
-void TInputTestDataForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    ui->Edit1->setFocus();
-    Edit1Click(ui->Edit1);
 }
 
 void TInputTestDataForm::Edit1Click(QLineEdit* edit) {
@@ -72,20 +69,32 @@ void TInputTestDataForm::CancelRequested() {
 }
 
 bool TInputTestDataForm::eventFilter(QObject* watched, QEvent* event) {
-    auto* edit = qobject_cast<QLineEdit*>(watched);
-    if (edit) {
-        switch (event->type()) {
-        case QEvent::FocusIn:
-        case QEvent::MouseButtonPress:
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::MouseButtonPress:
+        if (auto* edit = qobject_cast<QLineEdit*>(watched))
             Edit1Click(edit);
-            break;
-        case QEvent::KeyPress:
-            if (FormKeyPress(static_cast<QKeyEvent*>(event)))
-                return true;
-            break;
-        default:
-            break;
-        }
+        break;
+    case QEvent::KeyPress:
+        if (FormKeyPress(static_cast<QKeyEvent*>(event)))
+            return true;
+        break;
+    case QEvent::KeyRelease: {
+        // A button acts on the release of Space; with its press taken, the release is too.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+        break;
+    }
+    default:
+        break;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void TInputTestDataForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CenterOnScreen(this);
+    ui->Edit1->setFocus();
+    Edit1Click(ui->Edit1);
 }

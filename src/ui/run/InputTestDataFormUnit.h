@@ -25,10 +25,12 @@ public:
     // The texts of Edit1 .. Edit20, in order and exactly as they stand.
     QStringList Answers() const;
 
-    // Handlers under the names the design gives them.
+    // Empties a field still holding "???" when it is clicked or gets the focus.
     void Edit1Click(QLineEdit* edit);
-    // True when the key was taken (Enter and Space move to the next control instead).
+    // Seen before the focused control: true when the key was taken (Enter and Space move to the
+    // next control instead, on the buttons too).
     bool FormKeyPress(QKeyEvent* event);
+    // Asks the cancel question; Yes closes with result 2.
     void CancelButtonClick();
 
 protected:

@@ -9,6 +9,7 @@
 #include "platform/Fonts.h"
 #include "platform/Prompts.h"
 #include "platform/WindowMessages.h"
+#include "ui/results/DrawTreeUnit.h"
 #include "ui/results/ResultFormUnit.h"
 #include "ui/run/ExerciseFormUnit.h"
 #include "ui/run/InputTestDataFormUnit.h"
@@ -29,9 +30,12 @@ QFont largeFont(const QFont& base) {
     return f;
 }
 
-// A text colour the user never chose follows the palette. On a background the user did choose, a
-// dark palette's light text would vanish (white on white), so such text takes black or white,
-// whichever stands out more.
+// The system colour "window text", which the item font has until the user picks a colour.
+constexpr int kDesignTextColor = static_cast<int>(0xFF000008u);
+
+// A colour the user picked is used as picked. A text colour the user never chose follows the
+// palette, and on a background the user did choose it could vanish (a dark palette's white text on
+// a white background), so only such text takes black or white, whichever stands out more.
 QColor ReadableOn(const QColor& background, const QColor& text) {
     const auto luma = [](const QColor& c) {
         return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF();
@@ -112,11 +116,13 @@ void TTestForm::ApplyItemLook(int backgroundColor, const QString& fontText) {
         TFontData fd;
         fd.name = design.family();
         fd.size = design.pointSize() > 0 ? design.pointSize() : 24;
-        fd.color = ColorToInt(textColor);
+        // Without a FontColor line the text keeps the design colour, which follows the palette.
+        fd.color = kDesignTextColor;
         IniTextToFont(fd, fontText);
         SetItemFont(FontFromData(fd));
-        textColor = ColorFromInt(fd.color);
         textChosen = !IsSystemColor(fd.color);
+        if (fd.color != kDesignTextColor)
+            textColor = ColorFromInt(fd.color);
     }
     if (!textChosen && !IsSystemColor(backgroundColor))
         textColor = ReadableOn(ColorFromInt(backgroundColor), textColor);
@@ -199,8 +205,12 @@ void TTestForm::startPresentation() {
         m_startDeferred = true;
         return;
     }
+    // Space or Enter presses the show-next button. Without it the focus rests on the item panel,
+    // where no key ends the run (it would otherwise fall to the cancel button).
     if (!ui->ShowNextButton->isHidden())
         ui->ShowNextButton->setFocus();
+    else
+        ui->DataPanel->setFocus();
     m_engine.StartPresentation(AppClock().MonotonicMSecs());
     Step1TimerTimer();
     if (m_engine.CurrentPhase() == TestRunEngine::Phase::Presenting)
@@ -401,6 +411,20 @@ void TTestForm::CancelRequested() {
     CancelButtonClick();
 }
 
+void TTestForm::keyPressEvent(QKeyEvent* event) {
+    // Escape cancels only a run that has begun; on the start page it does nothing.
+    if (event->matches(QKeySequence::Cancel) && ui->PageControl->currentWidget() == ui->StartPage) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TTestForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CenterOnScreen(this);
+}
+
 void TTestForm::endRun(int result) {
     m_closeQueryAttached = false;
     m_step1Timer->stop();
@@ -420,8 +444,11 @@ bool TTestForm::eventFilter(QObject* watched, QEvent* event) {
         if (watched == ui->AnswerEdit && AnswerEditKeyPress(key->key()))
             return true;
     } else if (event->type() == QEvent::FocusIn && watched == ui->AnswerEdit) {
-        // The first key typed replaces the placeholder.
-        ui->AnswerEdit->selectAll();
+        // The first key typed replaces the placeholder. Coming back to the window (from another
+        // one, or from the cancel question) keeps what was typed and where the caret was.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            ui->AnswerEdit->selectAll();
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -61,7 +61,8 @@ public:
     bool BlinkTimerActive() const;
     bool ShowNextButTimerActive() const;
 
-    // Handlers under the names the design gives them; the timers and controls call them.
+    // What the start button, the timers, the show-next, confirm, tip and cancel buttons and the
+    // answer box do; public so that tests can run them as the user and the clock would.
     void StartTestButtonClick();
     void Step1TimerTimer();
     void BlinkTimerTimer();
@@ -82,6 +83,8 @@ protected:
     void CancelRequested() override;
     void customEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     // The dialogs of the end phase, one call each, so that a test can stand in for them.
     // 1 when all exercises were solved.

@@ -63,6 +63,11 @@ TEST_F(MigTestFormTest, StartShowsTheNumberOnTheSecondLineForTheDisplayTime) {
     EXPECT_TRUE(form.Timer()->isActive());
     EXPECT_TRUE(form.Timer()->isSingleShot());
     EXPECT_EQ(form.Timer()->interval(), 1500);
+    EXPECT_EQ(form.Timer()->timerType(), Qt::PreciseTimer);
+    // Only the title bar's close ends the test.
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.Timer()->isActive());
 }
 
 TEST_F(MigTestFormTest, TheTimerEndsTheTurn) {

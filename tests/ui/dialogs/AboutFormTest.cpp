@@ -5,6 +5,8 @@
 #include "ui/dialogs/HLinkLabelUnit.h"
 #include "ui/dialogs/rpVersionInfo.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -90,21 +92,55 @@ TEST_F(AboutFormTest, AWebLinkGoesThroughTheBrowserLookup) {
     EXPECT_EQ(desktop.urls[0], QUrl(Find<THLinkLabel>(form, "HLinkLabel2")->URL()));
 }
 
-TEST_F(AboutFormTest, ClosesWithTheButtonEnterOrEscape) {
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+TEST_F(AboutFormTest, OpensOnItsButtonSoThatEnterOrEscapeCloses) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        SCOPED_TRACE(key);
         TAboutForm form;
         form.show();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
         const QPushButton* close = Find<QPushButton>(form, "CloseButton");
         EXPECT_EQ(close->text(), QStringLiteral("Закрыть"));
         EXPECT_TRUE(close->isDefault());
-        QTest::keyClick(&form, key);
-        EXPECT_FALSE(form.isVisible()) << key;
+        ASSERT_EQ(QApplication::focusWidget(), close);
+        EXPECT_GT(form.height(), form.width()) << "narrow and tall";
+        for (const THLinkLabel* link : form.findChildren<THLinkLabel*>())
+            EXPECT_FALSE(link->font().underline()) << link->objectName().toStdString();
+        // The key goes where the user's key goes: to the focused control.
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_TRUE(desktop.urls.empty());
+        EXPECT_TRUE(desktop.started.empty());
     }
     TAboutForm form;
     form.show();
     QTest::mouseClick(Find<QPushButton>(form, "CloseButton"), Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
+TEST_F(AboutFormTest, AFocusedLinkIsFramedNotUnderlined) {
+    TAboutForm form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    THLinkLabel* link = Find<THLinkLabel>(form, "HLinkLabel5");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // from the button round to it
+    ASSERT_TRUE(link->hasFocus());
+    EXPECT_FALSE(link->font().underline());
+    const QImage framed = link->grab().toImage();
+    Find<QPushButton>(form, "CloseButton")->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(link->grab().toImage(), framed) << "the focus shows";
+}
+
+TEST_F(AboutFormTest, AScreenReaderHearsTheVersion) {
+    TAboutForm form(nullptr, BuiltProgram());
+    form.SetVersionCaption(form.FileVersion());
+    const QLabel* version = Find<QLabel>(form, "VersionLabel");
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(const_cast<QLabel*>(version));
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("1.1.0.74"));
+    EXPECT_EQ(a->text(QAccessible::Description), QStringLiteral("Версия программы"));
 }
 
 } // namespace

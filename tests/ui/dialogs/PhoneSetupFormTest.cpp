@@ -4,6 +4,7 @@
 #include "core/Random.h"
 #include "ui/dialogs/PhoneSetupFormUnit.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,6 +29,12 @@ TEST_F(PhoneSetupFormTest, OpensWithTheDefaultPatternAndASampleOfIt) {
                                            "для разделителей номеров знак тире \"-\"."));
     EXPECT_TRUE(form.findChild<QPushButton*>(QStringLiteral("OKButton"))->isDefault());
     EXPECT_FALSE(form.PhoneEdit()->accessibleName().isEmpty());
+    EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "a dialog border cannot be resized";
+    // A screen reader says the sample number itself; what it is goes to the description.
+    QAccessibleInterface* sample = QAccessible::queryAccessibleInterface(form.PhoneLabel());
+    ASSERT_NE(sample, nullptr);
+    EXPECT_EQ(sample->text(QAccessible::Name), form.PhoneLabel()->text());
+    EXPECT_EQ(sample->text(QAccessible::Description), QStringLiteral("Пример номера"));
 }
 
 TEST_F(PhoneSetupFormTest, EveryChangeDrawsANewSample) {

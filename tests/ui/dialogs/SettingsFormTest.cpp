@@ -43,6 +43,7 @@ protected:
 TEST_F(SettingsFormTest, ShowsThreePagesAndKeepsTheBlinkPageHidden) {
     TSettingsForm& f = Open();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Настройки"));
+    EXPECT_EQ(f.minimumSize(), f.maximumSize()) << "a dialog border cannot be resized";
     ASSERT_EQ(Child<QTabWidget>(f, "PageControl")->count(), 3);
     EXPECT_EQ(Child<QTabWidget>(f, "PageControl")->tabText(0), QStringLiteral("&Общие"));
     EXPECT_EQ(Child<QTabWidget>(f, "PageControl")->tabText(1), QStringLiteral("&Тренировка"));
@@ -132,12 +133,15 @@ TEST_F(SettingsFormTest, PhoneNumbersDisableTheRangeAndEachModuleKeepsItsOwn) {
     SelectModule(QStringLiteral("Words"));
     EXPECT_TRUE(Child<QComboBox>(f, "TestBeginRangeComboBox")->isEnabled());
     EXPECT_EQ(Shown(), R("big cat", "Dog"));
+    // Re-picking the item already shown stores the range shown.
+    Pick(Child<QComboBox>(f, "TestBeginRangeComboBox"), 0);
+    EXPECT_EQ(StoredRange(QStringLiteral("Words")), R("big cat", "Dog"));
     // Picking only the begin item stores the end item that was shown, too.
-    Child<QComboBox>(f, "TestBeginRangeComboBox")->setCurrentIndex(2);
+    Pick(Child<QComboBox>(f, "TestBeginRangeComboBox"), 2);
     EXPECT_EQ(StoredRange(QStringLiteral("Words")), R("Кот", "Dog"));
 
     SelectModule(StandardModule2Digits);
-    Child<QComboBox>(f, "TestEndRangeComboBox")->setCurrentIndex(2);
+    Pick(Child<QComboBox>(f, "TestEndRangeComboBox"), 2);
     EXPECT_EQ(StoredRange(StandardModule2Digits), R("00", "02"));
 
     SelectModule(PhoneNumsId);
@@ -227,27 +231,34 @@ TEST_F(SettingsFormTest, FontDialogStartsFromTheStoredFontAndOnlyOkChangesIt) {
     QFont chosen(QStringLiteral("Courier New"));
     chosen.setPointSize(20);
     chosen.setItalic(true);
-    prompts.ExpectFont(true, chosen, ColorFromInt(static_cast<int>(0xFF000008u)));
+    prompts.ExpectFont(true, chosen);
     f.FontSampleButtonClick();
     EXPECT_EQ(prompts.Last().text, QStringLiteral("Arial"));
+    EXPECT_EQ(prompts.Last().initial, QStringLiteral("-16777208"));
     // Bold is gone, and the colour that was not changed keeps its system form.
     EXPECT_EQ(f.TestFontText, QStringLiteral("FontName=Courier New\r\nFontSize=20\r\n"
                                              "FontColor=-16777208\r\nFontStyleItalic=1\r\n"));
 
     QFont red(QStringLiteral("Courier New"));
     red.setPointSize(20);
-    prompts.ExpectFont(true, red, QColor(255, 0, 0));
+    prompts.ExpectFont(true, red, 0x0000FF);
     f.FontSampleButtonClick();
     EXPECT_EQ(f.TestFontText,
               QStringLiteral("FontName=Courier New\r\nFontSize=20\r\nFontColor=255\r\n"));
+    // Black picked while the system's window text showed black is the user's black.
+    prompts.ExpectFont(true, red, 0x000000);
+    f.FontSampleButtonClick();
+    EXPECT_EQ(prompts.Last().initial, QStringLiteral("255"));
+    EXPECT_EQ(f.TestFontText,
+              QStringLiteral("FontName=Courier New\r\nFontSize=20\r\nFontColor=0\r\n"));
 
     // A family the file cannot hold is refused by name and the font stays as it was.
-    prompts.ExpectFont(true, QFont(QStringLiteral("Noto ☎ Sans")), QColor(0, 0, 255));
+    prompts.ExpectFont(true, QFont(QStringLiteral("Noto ☎ Sans")), 0xFF0000);
     prompts.ExpectMessage(QMessageBox::Ok);
     f.FontSampleButtonClick();
     EXPECT_TRUE(prompts.Last().text.contains(QStringLiteral("'☎'")));
     EXPECT_EQ(f.TestFontText,
-              QStringLiteral("FontName=Courier New\r\nFontSize=20\r\nFontColor=255\r\n"));
+              QStringLiteral("FontName=Courier New\r\nFontSize=20\r\nFontColor=0\r\n"));
 }
 
 TEST_F(SettingsFormTest, PhonePatternIsTakenAsTypedOnlyAfterOk) {

@@ -12,6 +12,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QTreeView>
 
@@ -192,6 +197,107 @@ TEST_F(HistoryTest, FailedSaveKeepsTheExamAndShowsThePath) {
     QStringList sections;
     ResultIni().ReadSections(sections);
     EXPECT_EQ(sections.size(), 2); // the next good save wrote both
+}
+
+TEST_F(HistoryTest, ListShowsItsSortGlyphAndResizableColumns) {
+    WriteFile(QStringLiteral("result.ini"), Exam("{A}", 39000.0, 1.0));
+    TMainForm form;
+    QCoreApplication::sendPostedEvents(&form);
+    const QHeaderView* header = Tree(form)->header();
+    for (int reload = 0; reload < 2; ++reload) {
+        EXPECT_TRUE(header->isSortIndicatorShown());
+        EXPECT_EQ(header->sortIndicatorSection(), 0);
+        EXPECT_FALSE(header->sectionsClickable()) << "a click on the header never re-sorts";
+        EXPECT_EQ(header->sectionResizeMode(0), QHeaderView::Interactive);
+        EXPECT_EQ(header->sectionResizeMode(1), QHeaderView::Interactive);
+        form.LoadHistory();
+    }
+}
+
+// Where the cells' text stands and in which colours, as the user sees the list.
+TEST_F(HistoryTest, OnlyTheFocusedListShowsItsFocusedRowHighlighted) {
+    WriteFile(QStringLiteral("result.ini"), Exam("{A}", 39000.0, 1.0) + Exam("{B}", 39001.0, 2.0));
+    TMainForm form;
+    QCoreApplication::sendPostedEvents(&form);
+    form.resize(900, 500);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTreeView* tree = Tree(form);
+    const QRect row =
+        tree->visualRect(tree->model()->index(0, 0)) | tree->visualRect(tree->model()->index(0, 1));
+    const QColor highlight = tree->palette().color(QPalette::Active, QPalette::Highlight);
+    const auto rowHas = [&](const QColor& c) {
+        const QImage image = tree->viewport()->grab(row).toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y).rgb() == c.rgb())
+                    return true;
+        return false;
+    };
+    tree->setFocus();
+    EXPECT_TRUE(rowHas(highlight));
+    form.findChild<QPushButton*>(QStringLiteral("NormButton"))->setFocus();
+    EXPECT_FALSE(rowHas(highlight)) << "no highlight without the focus";
+    // The result stands at the left of its cell, not at the right.
+    const QRect cell(tree->header()->sectionViewportPosition(1), row.top(),
+                     tree->header()->sectionSize(1), row.height());
+    const QImage image = tree->viewport()->grab(cell).toImage();
+    const QRgb back = image.pixel(image.width() - 1, 0);
+    int right = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != back)
+                right = std::max(right, x);
+    EXPECT_LT(right, image.width() * 3 / 4);
+}
+
+TEST_F(HistoryTest, DoubleClickOnEmptySpaceShiftF10AndClearingNothing) {
+    WriteFile(QStringLiteral("result.ini"), kExampleSection);
+    TMainForm form;
+    QCoreApplication::sendPostedEvents(&form);
+    form.resize(900, 500);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTreeView* tree = Tree(form);
+    // Below the only row: the focused exam opens all the same.
+    form.ResultRecord.clear();
+    DriveModal(
+        [&] {
+            QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {},
+                               QPoint(10, tree->viewport()->height() - 5));
+        },
+        [](QWidget* w) { w->close(); });
+    EXPECT_FALSE(form.ResultRecord.isEmpty());
+
+    // Shift+F10 opens the same pop-up menu as the Menu key.
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    tree->setFocus();
+    QStringList offered;
+    QTimer::singleShot(0, [&offered] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* a : menu->actions())
+                offered << a->text();
+            menu->close();
+        }
+    });
+    QTest::keyClick(tree, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(offered,
+              (QStringList{QStringLiteral("Очистить &активную"), QStringLiteral("Очистить &все"),
+                           QStringLiteral("Подробные результаты")}));
+}
+
+TEST_F(HistoryTest, ClearingAnEmptyHistoryWritesNoFile) {
+    TMainForm form;
+    QCoreApplication::sendPostedEvents(&form);
+    const QByteArray settings = ReadFile(QStringLiteral("settings.ini"));
+    prompts.ExpectMessage(QMessageBox::Yes);
+    form.DelAllActionExecute();
+    EXPECT_EQ(prompts.Last().text, ResStr::DeleteAllResultsQuestion);
+    EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("result.ini"))));
+    EXPECT_EQ(ReadFile(QStringLiteral("settings.ini")), settings);
 }
 
 TEST_F(HistoryTest, ARefusedExamLeavesNothingBehindAndTheNextOneSaves) {

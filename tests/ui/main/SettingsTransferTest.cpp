@@ -31,10 +31,10 @@ protected:
         QFont font(QStringLiteral("Courier New"));
         font.setPointSize(24);
         font.setBold(true);
-        prompts.ExpectFont(true, font, QColor(0, 0, 255));
+        prompts.ExpectFont(true, font, 0xFF0000);
         f->FontSampleButtonClick();
         Child<QComboBox>(*f, "TestDataComboBox")->setCurrentIndex(1);
-        Child<QComboBox>(*f, "TestBeginRangeComboBox")->setCurrentIndex(1);
+        Pick(Child<QComboBox>(*f, "TestBeginRangeComboBox"), 1);
         f->findChild<QPushButton*>(button)->click();
     }
 };
@@ -132,8 +132,8 @@ TEST_F(SettingsTransferTest, HandEditedValuesComeBackWithinTheControlsBounds) {
 TEST_F(SettingsTransferTest, RangeItemsWithBlanksAndQuotesSurviveBothLevels) {
     TSettingsForm& f = Open();
     SelectModule(QStringLiteral("Words"));
-    Child<QComboBox>(f, "TestBeginRangeComboBox")->setCurrentIndex(1); // say "hi"
-    Child<QComboBox>(f, "TestEndRangeComboBox")->setCurrentIndex(0);   // big cat
+    Pick(Child<QComboBox>(f, "TestBeginRangeComboBox"), 1); // say "hi"
+    Pick(Child<QComboBox>(f, "TestEndRangeComboBox"), 0);   // big cat
     SettingsTransferOut(f, range);
     EXPECT_EQ(Stored(Settings::Key::TestRange),
               QStringLiteral("\"Words=\"\"Start=say \"\"\"\"hi\"\"\"\"\"\",\"\"End=big cat\"\"\""));

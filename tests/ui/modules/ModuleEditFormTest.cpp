@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -485,6 +486,30 @@ TEST_F(ModuleEditFormTest, OkRefusesCharactersTheFileCannotHold) {
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(Selected(*form).Name, kOther);
     EXPECT_EQ(ReadFile(kModulesFile), before);
+}
+
+} // namespace
+
+namespace {
+
+// The real file dialogs, as the editor opens them: a name typed without its extension means the
+// ".txt" file of that name, when loading as when saving.
+TEST_F(ModuleEditFormTest, FileDialogsTakeTxtAsTheDefaultExtension) {
+    auto form = Open();
+    SetAppPrompts(nullptr);
+    for (const bool load : {true, false}) {
+        SCOPED_TRACE(load);
+        QString suffix;
+        QTimer::singleShot(0, qApp, [&suffix] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            suffix = dialog->defaultSuffix();
+            dialog->reject();
+        });
+        load ? form->LoadButtonClick() : form->SaveButtonClick();
+        EXPECT_EQ(suffix, QStringLiteral("txt"));
+    }
+    SetAppPrompts(&prompts);
 }
 
 } // namespace

@@ -43,7 +43,18 @@ TEST_F(InputTestDataFormTest, EnterAndSpaceMoveFromFieldToField) {
     for (int k = 3; k <= 20; ++k)
         Key(k % 2 ? Qt::Key_Enter : Qt::Key_Space);
     EXPECT_EQ(Focused(), dialog.findChild<QPushButton*>(QStringLiteral("OKButton")));
-    EXPECT_TRUE(dialog.isVisible()) << "Enter never closed the dialog";
+    // On the buttons too the keys move on and press nothing.
+    Key(Qt::Key_Space);
+    EXPECT_EQ(Focused(), dialog.findChild<QPushButton*>(QStringLiteral("CancelButton")));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Focused(), dialog.Edit(1));
+    Key(Qt::Key_Backtab);
+    Key(Qt::Key_Backtab);
+    ASSERT_EQ(Focused(), dialog.findChild<QPushButton*>(QStringLiteral("OKButton")));
+    Key(Qt::Key_Enter);
+    EXPECT_EQ(Focused(), dialog.findChild<QPushButton*>(QStringLiteral("CancelButton")));
+    EXPECT_TRUE(prompts.Calls().empty());
+    EXPECT_TRUE(dialog.isVisible()) << "Enter and Space never closed the dialog";
     dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
     EXPECT_EQ(dialog.result(), 1);
     const QStringList answers = dialog.Answers();

@@ -143,6 +143,9 @@ TEST_F(TestFormTest, ExamCompletesWithFiveWrongAnswers) {
 }
 
 TEST_F(TestFormTest, IntroductoryTestFadesCountsAndTakesTheDataEntry) {
+    // Without a stored font the items take the window's plain design font.
+    EXPECT_FALSE(ui()->DataPanel->font().bold());
+    EXPECT_FALSE(ui()->DataPanel->font().italic());
     ASSERT_TRUE(form->StartRun(Numbers(30), 20, 6000, false, true, true, true, false, 0));
     form->SetShowNextButtonVisible(false);
     Start();
@@ -169,6 +172,46 @@ TEST_F(TestFormTest, IntroductoryTestFadesCountsAndTakesTheDataEntry) {
     EXPECT_NE(ui()->DataPanel->BevelOuter(), ui()->DataPanel->BevelInner());
     form->BlinkTimerTimer();
     EXPECT_EQ(ui()->DataPanel->BevelInner(), inner);
+}
+
+TEST_F(TestFormTest, NoKeyDuringThePresentationEndsTheRun) {
+    for (const bool showNext : {false, true}) {
+        SCOPED_TRACE(showNext);
+        SetUp();
+        ASSERT_TRUE(form->StartRun(Numbers(30), 20, 6000, false, true, true, !showNext, false, 0));
+        form->SetShowNextButtonVisible(showNext);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        Start();
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_NE(QApplication::focusWidget(), ui()->CancelButton);
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_TRUE(prompts.Calls().empty());
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(phase(), Phase::Presenting);
+    }
+}
+
+TEST_F(TestFormTest, ComingBackToTheWindowKeepsTheTypedAnswer) {
+    ASSERT_TRUE(form->StartRun(Numbers(5), 5, 1000, false, false, true, false, false, 0));
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    Start();
+    TickToEnd();
+    ASSERT_EQ(QApplication::focusWidget(), ui()->AnswerEdit);
+    QTest::keyClicks(ui()->AnswerEdit, QStringLiteral("12"));
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_EQ(QApplication::focusWidget(), ui()->AnswerEdit);
+    QTest::keyClicks(ui()->AnswerEdit, QStringLiteral("3"));
+    EXPECT_EQ(ui()->AnswerEdit->text(), QStringLiteral("123"));
 }
 
 TEST_F(TestFormTest, IntroductoryTestScoresTheTwentyFields) {
@@ -345,6 +388,15 @@ TEST_F(TestFormTest, CancellationOnEveryPage) {
             };
             if (where == Where::Presenting)
                 Tick(800);
+            if (where == Where::StartPage && how == How::Escape) {
+                // Only a run that has begun is cancelled by Escape.
+                prompts.ClearCalls();
+                cancel();
+                EXPECT_TRUE(form->isVisible());
+                EXPECT_TRUE(prompts.Calls().empty());
+                form.reset();
+                continue;
+            }
             prompts.ExpectMessage(QMessageBox::No);
             cancel();
             EXPECT_EQ(prompts.Last().text,
