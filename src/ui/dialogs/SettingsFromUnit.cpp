@@ -32,15 +32,6 @@ constexpr int kSystemColorCount = 31;
 constexpr int kNoSystemColor = 25;
 constexpr int kButtonFace = static_cast<int>(0xFF00000Fu);
 
-QIcon colorSample(int value) {
-    QPixmap pixmap(16, 12);
-    pixmap.fill(ColorFromInt(value));
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, pixmap.width() - 1, pixmap.height() - 1);
-    return QIcon(pixmap);
-}
-
 int indexOfText(const QComboBox* box, const QString& text) {
     for (int i = 0; i < box->count(); ++i)
         if (box->itemText(i).compare(text, Qt::CaseInsensitive) == 0)
@@ -121,16 +112,16 @@ void TSettingsForm::FillColorBox() {
     const QSignalBlocker blocker(box);
     box->clear();
     for (std::size_t i = 0; i < kStandardColors.size(); ++i)
-        box->addItem(colorSample(kStandardColors[i]), ResStr::StandardColorNames[i],
+        box->addItem(ColorSample(kStandardColors[i]), ResStr::StandardColorNames[i],
                      kStandardColors[i]);
     for (std::size_t i = 0; i < kExtendedColors.size(); ++i)
-        box->addItem(colorSample(kExtendedColors[i]), ResStr::ExtendedColorNames[i],
+        box->addItem(ColorSample(kExtendedColors[i]), ResStr::ExtendedColorNames[i],
                      kExtendedColors[i]);
     for (int n = 0; n < kSystemColorCount; ++n) {
         if (n == kNoSystemColor)
             continue;
         const int value = static_cast<int>(0xFF000000u | static_cast<unsigned>(n));
-        box->addItem(colorSample(value), ResStr::SystemColorNames[n], value);
+        box->addItem(ColorSample(value), ResStr::SystemColorNames[n], value);
     }
 }
 
@@ -143,7 +134,7 @@ void TSettingsForm::SetBackgroundColor(int value) {
         const int other = box->findText(ResStr::OtherColorName, Qt::MatchExactly);
         if (other >= 0)
             box->removeItem(other);
-        box->addItem(colorSample(value), ResStr::OtherColorName, value);
+        box->addItem(ColorSample(value), ResStr::OtherColorName, value);
         index = box->count() - 1;
     }
     box->setCurrentIndex(index);
