@@ -1,8 +1,8 @@
 #include "HistoryFixture.h"
 
-#include "app/Cp1251.h"
-#include "app/UtilsUnit.h"
-#include "modules/CommaText.h"
+#include "core/BitsText.h"
+#include "core/CommaText.h"
+#include "core/Cp1251.h"
 
 #include <QFile>
 #include <QRandomGenerator>

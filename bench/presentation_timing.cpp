@@ -2,7 +2,7 @@
 // prints how long each item really stayed on screen: the overrun is what the 10 ms tick and the
 // event loop add to the display time. With --busy a child process spins on the other core for the
 // whole run, as a compiler or a browser would.
-#include "test/TestFormUnit.h"
+#include "ui/run/TestFormUnit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

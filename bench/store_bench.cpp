@@ -2,12 +2,13 @@
 // same job needs (its floor), and printed side by side with the ratio and the target ratio.
 #include "HistoryFixture.h"
 
-#include "app/Cp1251.h"
-#include "app/MyIniFile.h"
-#include "app/UtilsUnit.h"
-#include "modules/CommaText.h"
-#include "results/HistoryUnit.h"
-#include "test/TestRunEngine.h"
+#include "core/AnswerMatch.h"
+#include "core/BitsText.h"
+#include "core/CommaText.h"
+#include "core/Cp1251.h"
+#include "core/HistoryUnit.h"
+#include "core/MyIniFile.h"
+#include "core/TestRunEngine.h"
 
 #include <QCoreApplication>
 #include <QDir>

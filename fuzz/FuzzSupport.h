@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Cp1251.h"
+#include "core/Cp1251.h"
 
 #include <QString>
 #include <cstddef>
@@ -9,7 +9,8 @@
 
 // Outside text reaches the program as code page 1251 bytes, so every target sees its input so.
 inline QString FuzzText(const uint8_t* data, size_t size) {
-    return cp1251::decode(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    return cp1251::decode(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
 }
 
 #define FUZZ_CHECK(cond)                                                                           \

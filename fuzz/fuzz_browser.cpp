@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "dialogs/HLinkLabelUnit.h"
+#include "core/BrowserCommand.h"
 
 // Any registered command gives either nothing or a lower-case path that ends in ".exe".
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "modules/CommaText.h"
+#include "core/CommaText.h"
 
 // Reading any text terminates; writing what was read and reading it back gives the same list.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

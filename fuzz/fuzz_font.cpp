@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "app/FontText.h"
+#include "core/FontText.h"
 
 // Any font text applies without a crash; a font written and applied to a plain font comes back.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(f.name.size() <= 31);
     TFontData g;
     IniTextToFont(g, FontToIniText(f));
-    FUZZ_CHECK(g.size == f.size && g.color == f.color && g.bold == f.bold &&
-               g.italic == f.italic && g.underline == f.underline && g.strikeOut == f.strikeOut);
+    FUZZ_CHECK(g.size == f.size && g.color == f.color && g.bold == f.bold && g.italic == f.italic &&
+               g.underline == f.underline && g.strikeOut == f.strikeOut);
     return 0;
 }

@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "app/MyIniFile.h"
+#include "core/MyIniFile.h"
 
 #include <QStringList>
 

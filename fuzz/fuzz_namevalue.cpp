@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "app/NameValue.h"
+#include "core/NameValue.h"
 
 // Lookups and sets on any list: a set value is read back, an empty one removes the name.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

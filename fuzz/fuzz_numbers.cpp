@@ -1,5 +1,7 @@
 #include "FuzzSupport.h"
-#include "app/UtilsUnit.h"
+#include "core/BitsText.h"
+#include "core/DateTimeText.h"
+#include "core/TextFormat.h"
 
 #include <bit>
 #include <cstring>

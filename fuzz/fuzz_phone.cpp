@@ -1,6 +1,6 @@
 #include "FuzzSupport.h"
-#include "app/GeneratorsUnit.h"
-#include "app/Random.h"
+#include "core/GeneratorsUnit.h"
+#include "core/Random.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "dialogs/rpVersionInfo.h"
+#include "ui/dialogs/rpVersionInfo.h"
 
 #include <QFile>
 #include <QTemporaryFile>

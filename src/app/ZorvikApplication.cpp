@@ -1,7 +1,7 @@
 #include "app/ZorvikApplication.h"
 
-#include "app/MyIniFile.h"
-#include "app/ResStrUnit.h"
+#include "core/MyIniFile.h"
+#include "core/ResStrUnit.h"
 #include "platform/Prompts.h"
 
 #include <QLibraryInfo>

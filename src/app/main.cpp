@@ -1,10 +1,10 @@
-#include "app/Clock.h"
-#include "app/MainFormUnit.h"
-#include "app/Random.h"
-#include "app/ResStrUnit.h"
-#include "app/Stores.h"
 #include "app/ZorvikApplication.h"
+#include "core/Clock.h"
+#include "core/Random.h"
+#include "core/ResStrUnit.h"
+#include "core/Stores.h"
 #include "platform/InstanceGuard.h"
+#include "ui/main/MainFormUnit.h"
 
 #include <QDateTime>
 #include <QFileInfo>

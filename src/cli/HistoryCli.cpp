@@ -1,9 +1,9 @@
 #include "cli/HistoryCli.h"
 
-#include "app/MyIniFile.h"
 #include "cli/HistoryExport.h"
 #include "cli/HistoryStats.h"
-#include "results/HistoryUnit.h"
+#include "core/HistoryUnit.h"
+#include "core/MyIniFile.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "cli/HistoryExport.h"
 
-#include "modules/CommaText.h"
-#include "results/ResultRecordUnit.h"
+#include "core/CommaText.h"
+#include "core/ResultRecordUnit.h"
 
 #include <QSet>
 #include <algorithm>

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/MyIniFile.h"
-#include "app/UtilsUnit.h"
+#include "core/BitsText.h"
+#include "core/DateTimeText.h"
+#include "core/MyIniFile.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,6 +1,6 @@
 #include "cli/HistoryStats.h"
 
-#include "results/HistoryUnit.h"
+#include "core/HistoryUnit.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "platform/CodePageInput.h"
 
-#include "app/Cp1251.h"
+#include "core/Cp1251.h"
 #include "platform/Desktop.h"
 
 #include <QInputMethodEvent>

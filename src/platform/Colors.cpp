@@ -1,7 +1,9 @@
 #include "platform/Colors.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPalette>
+#include <QPixmap>
 #include <algorithm>
 
 namespace {
@@ -107,4 +109,13 @@ QColor LightenColor(const QColor& color, int percent) {
         return std::clamp(c + q, 0, 255);
     };
     return QColor(channel(color.red()), channel(color.green()), channel(color.blue()));
+}
+
+QIcon ColorSample(int value) {
+    QPixmap pixmap(16, 12);
+    pixmap.fill(ColorFromInt(value));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, pixmap.width() - 1, pixmap.height() - 1);
+    return QIcon(pixmap);
 }

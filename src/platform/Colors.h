@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QString>
 #include <array>
 
@@ -21,3 +22,6 @@ bool IsSystemColor(int value);
 // Each channel moves p per cent of the way to white, rounded to the nearest; 0 keeps the colour,
 // 100 gives white.
 QColor LightenColor(const QColor& color, int percent);
+
+// The sample a colour list shows beside a colour's name: a small box of the colour, framed black.
+QIcon ColorSample(int value);

@@ -1,6 +1,6 @@
 #include "platform/FontColorDialog.h"
 
-#include "app/ResStrUnit.h"
+#include "core/ResStrUnit.h"
 #include "platform/Colors.h"
 
 #include <QBoxLayout>
@@ -34,15 +34,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override { event->ignore(); }
 };
-
-QIcon colorSample(int value) {
-    QPixmap pixmap(16, 12);
-    pixmap.fill(ColorFromInt(value));
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, pixmap.width() - 1, pixmap.height() - 1);
-    return QIcon(pixmap);
-}
 
 // The name a colour outside the basic sixteen goes by: a system colour's own name, or "Другой
 // цвет" for any explicit one.
@@ -125,7 +116,7 @@ TFontColorDialog::TFontColorDialog(QWidget* owner, const QFont& font, int color)
     m_colorBox->setObjectName(QStringLiteral("ColorBox"));
     m_colorBox->setAccessibleName(QStringLiteral("Цвет"));
     for (std::size_t i = 0; i < StandardColors.size(); ++i)
-        m_colorBox->addItem(colorSample(StandardColors[i]), ResStr::StandardColorNames[i],
+        m_colorBox->addItem(ColorSample(StandardColors[i]), ResStr::StandardColorNames[i],
                             StandardColors[i]);
     m_colorBox->addItem(kOtherEntry);
     SelectColor(color);
@@ -172,7 +163,7 @@ int TFontColorDialog::SelectedColor() const {
 }
 
 void TFontColorDialog::AddColor(int value, const QString& name, int at) {
-    m_colorBox->insertItem(at, colorSample(value), name, value);
+    m_colorBox->insertItem(at, ColorSample(value), name, value);
 }
 
 void TFontColorDialog::SelectColor(int value) {

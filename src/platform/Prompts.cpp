@@ -1,6 +1,6 @@
 #include "platform/Prompts.h"
 
-#include "app/ResStrUnit.h"
+#include "core/ResStrUnit.h"
 #include "platform/CodePageInput.h"
 #include "platform/FontColorDialog.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/MyIniFile.h"
+
 #include <QColor>
 #include <QFont>
 #include <QMessageBox>
@@ -43,8 +45,6 @@ bool AskYesNo(QWidget* owner, const QString& text); // "Подтверждени
 // Runs an action that may save a store; a failed save is shown with the file's path and the rest of
 // the action is abandoned. Returns false when it failed.
 template <typename F> bool RunGuarded(QWidget* owner, F&& action);
-
-#include "app/MyIniFile.h"
 
 template <typename F> bool RunGuarded(QWidget* owner, F&& action) {
     try {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/Cp1251.h"
-#include "app/UtilsUnit.h"
+#include "core/BitsText.h"
+#include "core/Cp1251.h"
+#include "core/DateTimeText.h"
 
 #include <QByteArray>
 #include <QFile>

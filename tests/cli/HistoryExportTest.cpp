@@ -2,8 +2,8 @@
 
 #include "cli/HistoryExport.h"
 #include "cli/HistoryStats.h"
-#include "modules/CommaText.h"
-#include "results/HistoryUnit.h"
+#include "core/CommaText.h"
+#include "core/HistoryUnit.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

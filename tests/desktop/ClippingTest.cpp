@@ -11,7 +11,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QTreeWidget>
+#include <QTreeView>
 
 // Many windows were laid out for a smaller system font than the desktop's; a text cut short is
 // the first thing that larger fonts and 200 % screens show. Every text of every window must fit
@@ -64,15 +64,16 @@ void CheckCombo(const QString& window, const QComboBox* combo) {
         << Where(window, combo) << " cuts \"" << combo->currentText().toStdString() << '"';
 }
 
-void CheckTree(const QString& window, const QTreeWidget* tree) {
+void CheckTree(const QString& window, const QTreeView* tree) {
     const QHeaderView* header = tree->header();
-    for (int col = 0; col < tree->columnCount(); ++col) {
+    const QAbstractItemModel* model = tree->model();
+    for (int col = 0; col < model->columnCount(); ++col) {
         // The last column stretches to whatever room is left.
         if (col == header->count() - 1 && header->stretchLastSection())
             continue;
         const int room = tree->columnWidth(col) - 8;
-        for (int row = 0; row < tree->topLevelItemCount() && row < 50; ++row) {
-            const QString text = tree->topLevelItem(row)->text(col).trimmed();
+        for (int row = 0; row < model->rowCount() && row < 50; ++row) {
+            const QString text = model->index(row, col).data().toString().trimmed();
             EXPECT_LE(tree->fontMetrics().horizontalAdvance(text), room)
                 << Where(window, tree) << " column " << col << " cuts \"" << text.toStdString()
                 << '"';
@@ -100,7 +101,7 @@ TEST_F(ClippingTest, EveryTextFitsItsControl) {
                 CheckButton(name, button);
             else if (const auto* combo = qobject_cast<const QComboBox*>(w))
                 CheckCombo(name, combo);
-            else if (const auto* tree = qobject_cast<const QTreeWidget*>(w))
+            else if (const auto* tree = qobject_cast<const QTreeView*>(w))
                 CheckTree(name, tree);
         }
     });

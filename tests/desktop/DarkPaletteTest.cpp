@@ -1,12 +1,12 @@
 #include "ZorvikTest.h"
 
-#include "app/FontText.h"
-#include "app/LaunchUnit.h"
-#include "app/MainFormUnit.h"
-#include "app/Stores.h"
-#include "app/ZorvikSettings.h"
-#include "dialogs/MyPanelUnit.h"
-#include "test/TestFormUnit.h"
+#include "core/FontText.h"
+#include "core/LaunchUnit.h"
+#include "core/Stores.h"
+#include "core/ZorvikSettings.h"
+#include "ui/dialogs/MyPanelUnit.h"
+#include "ui/main/MainFormUnit.h"
+#include "ui/run/TestFormUnit.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -43,7 +43,7 @@ protected:
     Look LaunchLook() {
         Look look;
         TMainForm main;
-        main.SetRunHook([&look](TTestForm& form, const QStringList&, const TLaunchParams&) {
+        main.SetRunHook([&look](TTestForm& form, const TLaunchParams&) {
             const auto* panel = form.findChild<TMyPanel*>(QStringLiteral("DataPanel"));
             look = {panel->Color(), panel->FontColor()};
             return 2;

@@ -1,9 +1,9 @@
 #include "ZorvikTest.h"
 
-#include "modules/ModuleEditFormUnit.h"
-#include "test/ExerciseFormUnit.h"
-#include "test/InputTestDataFormUnit.h"
-#include "test/TestFormUnit.h"
+#include "ui/modules/ModuleEditFormUnit.h"
+#include "ui/run/ExerciseFormUnit.h"
+#include "ui/run/InputTestDataFormUnit.h"
+#include "ui/run/TestFormUnit.h"
 
 #include <QScreen>
 #include <functional>

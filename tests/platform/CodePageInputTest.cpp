@@ -1,9 +1,9 @@
 #include "ZorvikTest.h"
 
-#include "dialogs/PhoneSetupFormUnit.h"
-#include "modules/ModuleEditFormUnit.h"
-#include "test/InputTestDataFormUnit.h"
-#include "test/TestFormUnit.h"
+#include "ui/dialogs/PhoneSetupFormUnit.h"
+#include "ui/modules/ModuleEditFormUnit.h"
+#include "ui/run/InputTestDataFormUnit.h"
+#include "ui/run/TestFormUnit.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,19 +1,19 @@
 #include "ZorvikTest.h"
 
-#include "app/MainFormUnit.h"
-#include "app/SettingsTransfer.h"
-#include "app/Stores.h"
-#include "app/UtilsUnit.h"
-#include "dialogs/SettingsFromUnit.h"
-#include "modules/CommaText.h"
-#include "modules/ModuleEditFormUnit.h"
-#include "modules/TestTypesUnit.h"
+#include "core/BitsText.h"
+#include "core/CommaText.h"
+#include "core/Stores.h"
+#include "core/TestTypesUnit.h"
+#include "ui/dialogs/SettingsFromUnit.h"
+#include "ui/main/MainFormUnit.h"
+#include "ui/main/SettingsTransfer.h"
+#include "ui/modules/ModuleEditFormUnit.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <cstdio>
 
 // Files far larger than anyone keeps: a history of 100 000 exams and a module of 1 000 000
@@ -79,13 +79,13 @@ TEST_F(BigFiles, HistoryAndModuleLoadShowAndSave) {
         TMainForm form;
         QCoreApplication::sendPostedEvents(&form);
         Step("main window with its history shown");
-        auto* tree = form.findChild<QTreeWidget*>(QStringLiteral("ResultVirtualDrawTree"));
-        ASSERT_EQ(tree->topLevelItemCount(), kExams);
+        auto* tree = form.findChild<QTreeView*>(QStringLiteral("ResultVirtualDrawTree"));
+        ASSERT_EQ(tree->model()->rowCount(), kExams);
 
         form.ResultRecord = {QStringLiteral("NumsCnt=5")};
         ASSERT_TRUE(form.SaveExamResult(1.0));
         Step("exam saved (history rewritten, list reloaded)");
-        ASSERT_EQ(tree->topLevelItemCount(), kExams + 1);
+        ASSERT_EQ(tree->model()->rowCount(), kExams + 1);
     }
     {
         TSettingsForm dialog;

@@ -1,14 +1,14 @@
 #include "ZorvikTest.h"
 
-#include "app/MainFormUnit.h"
-#include "app/Stores.h"
-#include "app/UtilsUnit.h"
+#include "core/BitsText.h"
+#include "core/Stores.h"
+#include "ui/main/MainFormUnit.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <functional>
 
 // Saves that fail for real reasons: the disk refuses the write, or the file's place is taken. The
@@ -65,8 +65,8 @@ TEST_F(BlockedHistory, DeletionsThatCannotBeSavedAreShownAndSavedLater) {
     const std::vector<HistoryCase> cases = {
         {"delete one",
          [](TMainForm& f) {
-             auto* tree = f.findChild<QTreeWidget*>(QStringLiteral("ResultVirtualDrawTree"));
-             tree->setCurrentItem(tree->topLevelItem(1));
+             auto* tree = f.findChild<QTreeView*>(QStringLiteral("ResultVirtualDrawTree"));
+             tree->setCurrentIndex(tree->model()->index(1, 0));
              f.DelCurActionExecute();
          },
          {QStringLiteral("{A}"), QStringLiteral("{C}")}},

@@ -1,6 +1,6 @@
 #include "ZorvikTest.h"
 
-#include "modules/ModuleEditFormUnit.h"
+#include "ui/modules/ModuleEditFormUnit.h"
 
 #include <QDir>
 

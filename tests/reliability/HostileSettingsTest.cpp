@@ -1,14 +1,15 @@
+#include "ModalDriver.h"
 #include "ZorvikTest.h"
 
-#include "app/LaunchUnit.h"
-#include "app/MainFormUnit.h"
-#include "app/Stores.h"
-#include "app/ZorvikSettings.h"
-#include "blink/MigTestFormUnit.h"
-#include "dialogs/MySpeenEditUnit.h"
-#include "dialogs/SettingsFromUnit.h"
-#include "modules/TestTypesUnit.h"
-#include "test/TestFormUnit.h"
+#include "core/LaunchUnit.h"
+#include "core/Stores.h"
+#include "core/TestTypesUnit.h"
+#include "core/ZorvikSettings.h"
+#include "ui/blink/MigTestFormUnit.h"
+#include "ui/dialogs/MySpeenEditUnit.h"
+#include "ui/dialogs/SettingsFromUnit.h"
+#include "ui/main/MainFormUnit.h"
+#include "ui/run/TestFormUnit.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -53,9 +54,9 @@ protected:
         form = std::make_unique<TMainForm>();
         QCoreApplication::sendPostedEvents(form.get());
         desktop.urls.clear();
-        form->SetRunHook([this](TTestForm&, const QStringList& items, const TLaunchParams& p) {
+        form->SetRunHook([this](TTestForm&, const TLaunchParams& p) {
             ++runs;
-            lastItems = items;
+            lastItems = p.run.Items;
             lastParams = p;
             return 2; // cancelled: nothing is stored or shown afterwards
         });
@@ -78,24 +79,24 @@ protected:
     template <typename Window>
     void WithModal(void (TMainForm::*command)(), const std::function<void(Window&)>& check) {
         bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* w = qobject_cast<Window*>(QApplication::activeModalWidget());
-            if (!w)
-                return;
-            seen = true;
-            check(*w);
-            w->close();
-        });
-        (form.get()->*command)();
+        DriveModal([&] { (form.get()->*command)(); },
+                   [&](QWidget* modal) {
+                       auto* w = qobject_cast<Window*>(modal);
+                       if (!w)
+                           return;
+                       seen = true;
+                       check(*w);
+                       w->close();
+                   });
         EXPECT_TRUE(seen);
     }
 
     void CheckRun(int expectedRuns) {
         ASSERT_EQ(runs, expectedRuns);
-        EXPECT_GE(lastParams.elementCount, 1);
-        EXPECT_LE(lastParams.elementCount, kMaxElementCount);
-        EXPECT_GE(lastParams.timeLimit, 1);
-        EXPECT_LE(lastParams.timeLimit, kMaxTimeLimit);
+        EXPECT_GE(lastParams.run.ElementCount, 1);
+        EXPECT_LE(lastParams.run.ElementCount, TestRunEngine::kMaxElementCount);
+        EXPECT_GE(lastParams.run.TimeLimit, 1);
+        EXPECT_LE(lastParams.run.TimeLimit, kMaxTimeLimit);
         EXPECT_FALSE(lastItems.isEmpty());
         EXPECT_LE(lastItems.size(), 1000);
         for (const QString& item : lastItems)
@@ -126,7 +127,7 @@ TEST_F(HostileSettings, EveryCommandStaysInsideItsBounds) {
             form->TrainActionExecute();
             CheckRun(before + 2);
             if (round.dataName == PhoneNumsId) {
-                EXPECT_EQ(lastItems.size(), lastParams.elementCount);
+                EXPECT_EQ(lastItems.size(), lastParams.run.ElementCount);
             }
             form->ExamActionExecute();
             CheckRun(before + 3);
@@ -142,9 +143,11 @@ TEST_F(HostileSettings, EveryCommandStaysInsideItsBounds) {
             // The dialog shows each value inside its edit's range, and OK writes those back.
             WithModal<TSettingsForm>(&TMainForm::SettingsActionExecute, [](TSettingsForm& dialog) {
                 for (const TMySpeenEdit* edit :
-                     {dialog.TestElMySpeenEdit(), dialog.TestTimeLimitMySpeenEdit(),
-                      dialog.ExamElMySpeenEdit(), dialog.MigDigWidthSpeenEdit(),
-                      dialog.MigTimeLimitSpeenEdit()}) {
+                     {Child<TMySpeenEdit>(dialog, "TestElMySpeenEdit"),
+                      Child<TMySpeenEdit>(dialog, "TestTimeLimitMySpeenEdit"),
+                      Child<TMySpeenEdit>(dialog, "ExamElMySpeenEdit"),
+                      Child<TMySpeenEdit>(dialog, "MigDigWidthSpeenEdit"),
+                      Child<TMySpeenEdit>(dialog, "MigTimeLimitSpeenEdit")}) {
                     EXPECT_GE(edit->Value(), edit->MinValue()) << edit->objectName().toStdString();
                     EXPECT_LE(edit->Value(), edit->MaxValue()) << edit->objectName().toStdString();
                 }

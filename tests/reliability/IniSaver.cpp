@@ -6,7 +6,7 @@
 //   ini_saver limit <file>  saves under a file-size limit, then without it, printing what
 //                           happened
 #include "ReliabilityText.h"
-#include "app/MyIniFile.h"
+#include "core/MyIniFile.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Clock.h"
+#include "core/Clock.h"
 
 // A clock that moves only when a test moves it. Date-time and monotonic time advance together.
 class FakeClock final : public Clock {

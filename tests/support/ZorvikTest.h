@@ -1,38 +1,24 @@
 #pragma once
 
-#include "FakeClock.h"
+#include "CoreTest.h"
 #include "RecordingDesktop.h"
 #include "ScriptedPrompts.h"
 
-#include <QByteArray>
-#include <QString>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+// A window's control found by its name, as a person or a screen reader finds it; the test fails
+// when there is none.
+template <typename T> T* Child(const QObject& window, const char* name) {
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
 
-// Base fixture: a fresh program folder with the three stores opened on it, a fake clock, scripted
-// prompts, a recording desktop and a seeded generator. Unanswered expected prompts fail the test.
-class ZorvikTest : public ::testing::Test {
+// Base fixture of the window tests: the core fixture plus scripted prompts and a recording
+// desktop. Unanswered expected prompts fail the test.
+class ZorvikTest : public CoreTest {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The program folder of this test.
-    QString Dir() const { return m_dir.path(); }
-    QString PathOf(const QString& relative) const;
-    // Writes bytes to a file below the program folder (creating folders), then reopens the stores
-    // so that they load it.
-    void WriteFile(const QString& relative, const QByteArray& bytes);
-    QByteArray ReadFile(const QString& relative) const;
-    // Re-creates the stores from the files on disk.
-    void ReopenStores();
-    // Copies the shipped data folder (Data/modules.ini, Help) into the program folder.
-    void InstallShippedData();
-
-    QTemporaryDir m_dir;
-    FakeClock clock;
     ScriptedPrompts prompts;
     RecordingDesktop desktop;
 };
-
-// Text in code page 1251 with CR LF written as "\n" in the test source.
-QByteArray Cp1251Lines(const QString& text);

@@ -1,27 +1,28 @@
 #include "SampleWindows.h"
 
-#include "app/LaunchUnit.h"
-#include "app/MainFormUnit.h"
-#include "app/NameValue.h"
-#include "app/SettingsTransfer.h"
-#include "app/Stores.h"
-#include "app/ZorvikSettings.h"
-#include "blink/MigTestFormUnit.h"
-#include "dialogs/AboutFormUnit.h"
-#include "dialogs/PhoneSetupFormUnit.h"
-#include "dialogs/SettingsFromUnit.h"
-#include "modules/CommaText.h"
-#include "modules/ModuleEditFormUnit.h"
-#include "modules/TestTypesUnit.h"
+#include "core/BitsText.h"
+#include "core/CommaText.h"
+#include "core/HistoryUnit.h"
+#include "core/LaunchUnit.h"
+#include "core/NameValue.h"
+#include "core/ResultRecordUnit.h"
+#include "core/Stores.h"
+#include "core/TestTypesUnit.h"
+#include "core/ZorvikSettings.h"
 #include "platform/FontColorDialog.h"
-#include "results/HistoryUnit.h"
-#include "results/Norm2FormUnit.h"
-#include "results/NormFormUnit.h"
-#include "results/ResultFormUnit.h"
-#include "results/ResultRecordUnit.h"
-#include "test/ExerciseFormUnit.h"
-#include "test/InputTestDataFormUnit.h"
-#include "test/TestFormUnit.h"
+#include "ui/blink/MigTestFormUnit.h"
+#include "ui/dialogs/AboutFormUnit.h"
+#include "ui/dialogs/PhoneSetupFormUnit.h"
+#include "ui/dialogs/SettingsFromUnit.h"
+#include "ui/main/MainFormUnit.h"
+#include "ui/main/SettingsTransfer.h"
+#include "ui/modules/ModuleEditFormUnit.h"
+#include "ui/results/Norm2FormUnit.h"
+#include "ui/results/NormFormUnit.h"
+#include "ui/results/ResultFormUnit.h"
+#include "ui/run/ExerciseFormUnit.h"
+#include "ui/run/InputTestDataFormUnit.h"
+#include "ui/run/TestFormUnit.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -70,9 +71,9 @@ void VisitTestRun(const SampleWindowVisitor& visit) {
     // and font exactly as a real run does; the hook stands in for the modal loop.
     TMainForm main;
     QCoreApplication::sendPostedEvents(&main);
-    main.SetRunHook([&visit](TTestForm& form, const QStringList& items, const TLaunchParams& p) {
-        if (!form.StartRun(items, 5, kInfiniteTimeLimit, p.meanTimeLimit, false, true, false, true,
-                           p.maxWrongPercent))
+    main.SetRunHook([&visit](TTestForm& form, const TLaunchParams& p) {
+        if (!form.StartRun(p.run.Items, 5, kInfiniteTimeLimit, p.run.MeanTimeLimit, false, true,
+                           false, true, p.run.MaxWrongPercent))
             return 2;
         ShowAndSettle(form);
         visit(QStringLiteral("test-start"), form);
@@ -159,9 +160,10 @@ void VisitSampleWindows(const SampleWindowVisitor& visit, const QString& program
         ShowAndSettle(form);
         // The blink test's page is taken out of the dialog, as its command is hidden.
         const std::array<const char*, 3> pages = {"settings", "settings-training", "settings-exam"};
-        for (int i = 0; i < form.PageControl()->count() && i < static_cast<int>(pages.size());
+        for (int i = 0; i < form.findChild<QTabWidget*>(QStringLiteral("PageControl"))->count() &&
+                        i < static_cast<int>(pages.size());
              ++i) {
-            form.PageControl()->setCurrentIndex(i);
+            form.findChild<QTabWidget*>(QStringLiteral("PageControl"))->setCurrentIndex(i);
             QApplication::processEvents();
             visit(QString::fromLatin1(pages.at(static_cast<std::size_t>(i))), form);
         }

@@ -6,8 +6,8 @@
 
 #include "SampleWindows.h"
 
-#include "app/Stores.h"
 #include "app/ZorvikApplication.h"
+#include "core/Stores.h"
 #include "platform/Desktop.h"
 
 #include <QDir>

@@ -1,0 +1,72 @@
+#include "core/ModuleTextFile.h"
+
+#include "core/Cp1251.h"
+#include "core/MyIniFile.h"
+#include "core/ResStrUnit.h"
+#include "core/TextFormat.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace ModuleTextFile {
+
+namespace {
+// Tab, line feed, vertical tab, form feed, carriage return and the old end-of-file mark occur in
+// real text files; any other control byte means the file is not text.
+bool isTextByte(unsigned char b) {
+    return b >= 32 || (b >= 9 && b <= 13) || b == 26;
+}
+} // namespace
+
+bool Read(const QString& path, QString* text, QString* reason) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        *reason = f.errorString();
+        return false;
+    }
+    const QString tooLarge = Format(ResStr::TextFileTooLarge, {kMaxBytes / (1024 * 1024)});
+    if (f.size() > kMaxBytes) {
+        *reason = tooLarge;
+        return false;
+    }
+    // Read with a bound even so: a device or a pipe reports no size.
+    const QByteArray bytes = f.read(kMaxBytes + 1);
+    if (f.error() != QFileDevice::NoError) {
+        *reason = f.errorString();
+        return false;
+    }
+    if (bytes.size() > kMaxBytes) {
+        *reason = tooLarge;
+        return false;
+    }
+    for (const char c : bytes) {
+        if (!isTextByte(static_cast<unsigned char>(c))) {
+            *reason = ResStr::TextFileNotText;
+            return false;
+        }
+    }
+    QString t = cp1251::decode(bytes);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    *text = t;
+    return true;
+}
+
+bool Write(const QString& path, const QString& text, QString* reason) {
+    QString t = text;
+    t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    QByteArray bytes;
+    QString bad;
+    if (!cp1251::encode(t, &bytes, &bad)) {
+        *reason = ResStr::CharNotInCodePage.arg(bad);
+        return false;
+    }
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+        *reason = f.errorString();
+        return false;
+    }
+    return SyncFolderOf(path, reason);
+}
+
+} // namespace ModuleTextFile

@@ -1,7 +1,0 @@
-target_sources(zorvik_ui PRIVATE
-    AboutFormUnit.cpp AboutFormUnit.h AboutFormUnit.ui
-    HLinkLabelUnit.cpp HLinkLabelUnit.h
-    rpVersionInfo.cpp rpVersionInfo.h)
-# The version block belongs to the program file alone: a library or test program that carried it
-# would report the program's version as its own.
-target_sources(zorvik PRIVATE ${CMAKE_CURRENT_LIST_DIR}/VersionBlock.cpp)

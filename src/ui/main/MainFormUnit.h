@@ -1,0 +1,78 @@
+#pragma once
+
+#include "core/DateTimeText.h"
+#include "core/LaunchUnit.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class TMainForm;
+}
+class QLabel;
+class THistoryModel;
+class TTestForm;
+
+// The program's one top-level window: menus, the exam history as a chart and a list, and the
+// commands that launch tests and open the other windows.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Commands.
+    void SettingsActionExecute();
+    void ModuleEditActionExecute();
+    void TestActionExecute();
+    void TrainActionExecute();
+    void ExamActionExecute();
+    void MigTestActionExecute();
+    void NormActionExecute();
+    void HelpActionExecute();
+    void AboutActionExecute();
+    void DelCurActionExecute();
+    void DelAllActionExecute();
+    void DetailActionExecute();
+
+    // Handler of WM_FIRST_START_CHECK: opens the help page once per installation.
+    void FirstStartCheck();
+
+    // Runs one test with the given values; 1 when it completed, 2 otherwise.
+    int LaunchTest(const TLaunchParams& params);
+    void LoadModuleList();
+    void LoadHistory();
+    // Appends the current result record as a new exam; false when the save failed.
+    bool SaveExamResult(double coefficient);
+
+    // Tests run the test window through this hook instead of showing it modally.
+    // The launch it gets carries the run's items.
+    using RunHook = std::function<int(TTestForm&, const TLaunchParams& launch)>;
+    void SetRunHook(RunHook hook) { m_runHook = std::move(hook); }
+
+    QStringList ModuleIds;
+    QStringList ResultIds;
+    QStringList TestItems;
+    QStringList ResultRecord;
+    // What the latest run left, read once from the test window.
+    TestRunEngine::Outcome LastOutcome;
+
+protected:
+    void customEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FitHistoryPanel();
+    void ConnectActions();
+    // The section of the exam in the list's current row; nullopt when there is none.
+    std::optional<QString> FocusedSection() const;
+
+    std::unique_ptr<Ui::TMainForm> ui;
+    QLabel* m_statusLabel = nullptr;
+    THistoryModel* m_history = nullptr;
+    RunHook m_runHook;
+};

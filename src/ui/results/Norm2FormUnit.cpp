@@ -1,0 +1,38 @@
+#include "ui/results/Norm2FormUnit.h"
+
+#include "core/ResStrUnit.h"
+#include "ui_Norm2FormUnit.h"
+
+#include <QHeaderView>
+#include <QScopeGuard>
+
+TNorm2Form::TNorm2Form(QWidget* owner)
+    : TResultsDialog(owner), ui(std::make_unique<Ui::TNorm2Form>()) {
+    ui->setupUi(this);
+    FormCreate();
+}
+
+TNorm2Form::~TNorm2Form() = default;
+
+void TNorm2Form::FormCreate() {
+    QTreeWidget* table = ui->NormVirtualDrawTree;
+    SetupDrawTree(table, [this](const QModelIndex& index, bool focusedRow) {
+        return NormVirtualDrawTreeDrawNode(index, focusedRow);
+    });
+    table->header()->resizeSection(0, 240);
+    table->setUpdatesEnabled(false);
+    {
+        const auto resume = qScopeGuard([table] { table->setUpdatesEnabled(true); });
+        using namespace ResStr;
+        AddNormRow(table, TrainNormRange1, TrainNormGrade1);
+        AddNormRow(table, TrainNormRange2, TrainNormGrade2);
+        AddNormRow(table, TrainNormRange3, TrainNormGrade3);
+        AddNormRow(table, TrainNormRange4, TrainNormGrade4);
+    }
+    FitDrawTreeHeight(table);
+    connect(ui->CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TCellLook TNorm2Form::NormVirtualDrawTreeDrawNode(const QModelIndex& index, bool focusedRow) const {
+    return {index.data(Qt::DisplayRole).toString(), PlainCellColor(this, focusedRow), false};
+}
