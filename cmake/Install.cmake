@@ -51,6 +51,33 @@ install(FILES ${_zorvik_packaging}/icons/zorvik.svg DESTINATION share/icons/hico
 install(FILES ${_zorvik_packaging}/copyright DESTINATION share/doc/zorvik
     COMPONENT system EXCLUDE_FROM_ALL)
 
+# What Debian expects beside the programs of /usr/bin: a manual page for each and the changelog,
+# both compressed without a name or time stamp so that the package is the same at every build;
+# and the reasons for what lintian reports on purpose.
+file(STRINGS ${_zorvik_packaging}/changelog _zorvik_changelog_head LIMIT_COUNT 1)
+if(NOT _zorvik_changelog_head MATCHES "\\(${PROJECT_VERSION}\\)")
+    message(FATAL_ERROR "packaging/changelog must begin with an entry for ${PROJECT_VERSION}")
+endif()
+find_program(ZORVIK_GZIP gzip REQUIRED)
+set(_zorvik_gzipped)
+foreach(_zorvik_doc man/zorvik.1 man/zorvik-history.1 changelog)
+    get_filename_component(_zorvik_doc_name ${_zorvik_doc} NAME)
+    set(_zorvik_gz ${CMAKE_BINARY_DIR}/packaging/${_zorvik_doc_name}.gz)
+    add_custom_command(OUTPUT ${_zorvik_gz}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+        COMMAND sh -c "\"$1\" -9nc \"$2\" > \"$3\"" sh ${ZORVIK_GZIP}
+                ${_zorvik_packaging}/${_zorvik_doc} ${_zorvik_gz}
+        DEPENDS ${_zorvik_packaging}/${_zorvik_doc} VERBATIM)
+    list(APPEND _zorvik_gzipped ${_zorvik_gz})
+endforeach()
+add_custom_target(zorvik_packaging_docs ALL DEPENDS ${_zorvik_gzipped})
+install(FILES ${CMAKE_BINARY_DIR}/packaging/zorvik.1.gz ${CMAKE_BINARY_DIR}/packaging/zorvik-history.1.gz
+    DESTINATION share/man/man1 COMPONENT system EXCLUDE_FROM_ALL)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION share/doc/zorvik
+    COMPONENT system EXCLUDE_FROM_ALL)
+install(FILES ${_zorvik_packaging}/lintian-overrides DESTINATION share/lintian/overrides
+    RENAME zorvik COMPONENT system EXCLUDE_FROM_ALL)
+
 # `cpack` in the build folder makes zorvik-<version>-Linux.tar.gz (the folder) and
 # zorvik_<version>_<arch>.deb (the system layout). CPackLayout.cmake picks the component per
 # generator.
@@ -59,9 +86,12 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Zorvik developers")
 set(CPACK_PACKAGE_CONTACT "Zorvik developers <info@zorvik.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "trainer for the speed and quality of memorising")
+# Debian shows each line of the description as it stands and wants them within 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Zorvik shows numbers, words or phone numbers one at a time, asks for them back in order,\n\
-scores the answers and keeps the history of exams. The user interface is in Russian.")
+    "Zorvik shows numbers, words or phone numbers one at a time, asks for them\n\
+back in order, scores the answers and keeps the history of exams. The user\n\
+interface is in Russian. zorvik-history writes that history as CSV, JSON or\n\
+statistics for spreadsheets and scripts.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://zorvik.example.org/")
 set(CPACK_GENERATOR TGZ DEB)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackLayout.cmake)
@@ -75,5 +105,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The platform plugins are a package of their own on Debian; without them no window opens. The
 # Russian Qt translation gives the standard dialogs Russian buttons.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, diffutils")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# xdg-utils opens the help page and the links of the about dialog.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
 include(CPack)
