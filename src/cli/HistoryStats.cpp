@@ -68,7 +68,7 @@ QString StatsText(const THistoryStats& s, const std::vector<TExamRow>& exams) {
     if (s.count == 0)
         return out;
     const TExamRow& best = exams[*s.best];
-    out += QStringLiteral("Лучший коэффициент: %1, %2\n")
+    out += QStringLiteral("Лучший коэффициент: %1 — %2\n")
                .arg(number(best.coefficient), HistoryDateText(best.date));
     out += QStringLiteral("Среднее за последние %1: %2\n").arg(s.lastCount).arg(number(s.lastMean));
     out += QStringLiteral("Среднее по месяцам:\n");
