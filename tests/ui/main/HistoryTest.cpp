@@ -38,6 +38,13 @@ QByteArray Exam(const char* guid, double date, double result) {
 
 class HistoryTest : public ZorvikTest {
 protected:
+    // Shows the window as the active one, so that the list can hold the keyboard focus.
+    static bool ShowActive(TMainForm& form) {
+        form.resize(900, 500);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        return QTest::qWaitForWindowActive(&form);
+    }
     QTreeView* Tree(TMainForm& f) {
         return f.findChild<QTreeView*>(QStringLiteral("ResultVirtualDrawTree"));
     }
@@ -219,10 +226,7 @@ TEST_F(HistoryTest, OnlyTheFocusedListShowsItsFocusedRowHighlighted) {
     WriteFile(QStringLiteral("result.ini"), Exam("{A}", 39000.0, 1.0) + Exam("{B}", 39001.0, 2.0));
     TMainForm form;
     QCoreApplication::sendPostedEvents(&form);
-    form.resize(900, 500);
-    form.show();
-    QApplication::setActiveWindow(&form);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_TRUE(ShowActive(form));
     QTreeView* tree = Tree(form);
     const QRect row =
         tree->visualRect(tree->model()->index(0, 0)) | tree->visualRect(tree->model()->index(0, 1));
@@ -256,10 +260,7 @@ TEST_F(HistoryTest, DoubleClickOnEmptySpaceShiftF10AndClearingNothing) {
     WriteFile(QStringLiteral("result.ini"), kExampleSection);
     TMainForm form;
     QCoreApplication::sendPostedEvents(&form);
-    form.resize(900, 500);
-    form.show();
-    QApplication::setActiveWindow(&form);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_TRUE(ShowActive(form));
     QTreeView* tree = Tree(form);
     // Below the only row: the focused exam opens all the same.
     form.ResultRecord.clear();
