@@ -182,11 +182,13 @@ bool TMySpeenEdit::EditKeyPress(QKeyEvent* event) {
     // box; whatever they paste is normalised by EditChange.
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
+    // Keys that type no character edit as in any text box: cursor movement, Home, End, and
+    // Backspace and Delete, whose texts are the control characters "\b" and "\x7f".
     const QString text = event->text();
-    if (text.isEmpty())
-        return false; // cursor movement, Delete, Home, End
+    if (text.isEmpty() || text.at(0).category() == QChar::Other_Control)
+        return false;
     const QChar c = text.at(0);
-    if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('\b'))
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
         return false;
     AppDesktop().Beep();
     return true;

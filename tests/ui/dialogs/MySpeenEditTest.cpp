@@ -2,6 +2,8 @@
 
 #include "ui/dialogs/MySpeenEditUnit.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -171,12 +173,41 @@ TEST_F(MySpeenEditTest, DisabledGreysTextAndArrowsButNotTheFrame) {
     EXPECT_TRUE(spin.DownButton()->isEnabled());
 }
 
-TEST_F(MySpeenEditTest, DialogKeysAndShortcutsPassWithoutABeep) {
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Left, Qt::Key_Home})
-        QTest::keyClick(spin.Edit(), key);
-    QTest::keyClick(spin.Edit(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(desktop.beeps, 0);
-    EXPECT_EQ(spin.Value(), 20);
+TEST_F(MySpeenEditTest, EditingKeysDialogKeysAndShortcutsPassWithoutABeep) {
+    // Each key with the text a real keyboard gives it: Delete and Backspace carry control
+    // characters, the cursor keys none.
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text;
+        int selectFrom, selectLength; // the selection before the key; -1: the caret at the end
+        const char* after;
+    };
+    const Case cases[] = {
+        {Qt::Key_Delete, Qt::NoModifier, "\x7f", 0, 0, "25"},
+        {Qt::Key_Delete, Qt::ShiftModifier, "\x7f", 0, 1, "25"},
+        {Qt::Key_Backspace, Qt::NoModifier, "\b", -1, 0, "12"},
+        {Qt::Key_Return, Qt::NoModifier, "\r", -1, 0, "125"},
+        {Qt::Key_Escape, Qt::NoModifier, "\x1b", -1, 0, "125"},
+        {Qt::Key_Left, Qt::NoModifier, "", -1, 0, "125"},
+        {Qt::Key_Home, Qt::NoModifier, "", -1, 0, "125"},
+        {Qt::Key_A, Qt::ControlModifier, "\x01", -1, 0, "125"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QKeySequence(c.key | c.modifiers).toString().toStdString());
+        spin.SetValue(125);
+        if (c.selectFrom < 0)
+            spin.Edit()->end(false);
+        else
+            spin.Edit()->setCursorPosition(c.selectFrom);
+        if (c.selectLength > 0)
+            spin.Edit()->setSelection(c.selectFrom, c.selectLength);
+        desktop.beeps = 0;
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, QString::fromLatin1(c.text));
+        QApplication::sendEvent(spin.Edit(), &press);
+        EXPECT_EQ(spin.Edit()->text(), QString::fromLatin1(c.after));
+        EXPECT_EQ(desktop.beeps, 0);
+    }
 }
 
 TEST_F(MySpeenEditTest, TheTextBoxCarriesTheAccessibleName) {
