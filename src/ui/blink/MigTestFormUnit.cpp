@@ -5,6 +5,7 @@
 #include "core/TextFormat.h"
 #include "core/ZorvikSettings.h"
 #include "platform/Prompts.h"
+#include "platform/WindowPlacement.h"
 #include "ui_MigTestFormUnit.h"
 
 #include <QHideEvent>
@@ -43,6 +44,7 @@ TMigTestForm::TMigTestForm(QWidget* owner)
     : QDialog(owner), ui(std::make_unique<Ui::TMigTestForm>()),
       m_digitCount(Settings::Default::MigDigWidth), m_displayTime(Settings::Default::MigTimeLimit) {
     ui->setupUi(this);
+    OpenCentredOnScreen(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(size());
 

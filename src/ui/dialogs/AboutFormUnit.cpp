@@ -1,6 +1,7 @@
 #include "ui/dialogs/AboutFormUnit.h"
 
 #include "platform/Desktop.h"
+#include "platform/WindowPlacement.h"
 #include "ui/dialogs/rpVersionInfo.h"
 #include "ui_AboutFormUnit.h"
 
@@ -8,7 +9,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QScreen>
 #include <QUrl>
 
 TAboutForm::TAboutForm(QWidget* owner, const QString& programFile)
@@ -16,6 +16,7 @@ TAboutForm::TAboutForm(QWidget* owner, const QString& programFile)
       rpVersionInfo(programFile.isEmpty() ? new TrpVersionInfo(this)
                                           : new TrpVersionInfo(programFile, this)) {
     ui->setupUi(this);
+    OpenCentredOnScreen(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ui->Image1->setPixmap(ProgramIcon());
 
@@ -82,10 +83,4 @@ QPixmap TAboutForm::ProgramIcon() {
     p.setBrush(QColor(0xFF, 0xB3, 0x00));
     p.drawEllipse(QPointF(25, 6.5), 3.5, 3.5);
     return pixmap;
-}
-
-void TAboutForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }

@@ -31,9 +31,6 @@ public:
     // The program's 32 by 32 icon, drawn rather than stored, so the dialog needs no image file.
     static QPixmap ProgramIcon();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     std::unique_ptr<Ui::TAboutForm> ui;
     TrpVersionInfo* rpVersionInfo = nullptr;

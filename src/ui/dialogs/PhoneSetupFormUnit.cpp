@@ -2,11 +2,13 @@
 
 #include "core/GeneratorsUnit.h"
 #include "platform/CodePageInput.h"
+#include "platform/WindowPlacement.h"
 #include "ui_PhoneSetupFormUnit.h"
 
 TPhoneSetupForm::TPhoneSetupForm(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TPhoneSetupForm>()) {
     ui->setupUi(this);
+    OpenCentredOnScreen(this);
     // A dialog border: the size is the layout's, not the user's.
     setFixedSize(size().expandedTo(sizeHint()));
     KeepToCodePage(ui->PhoneEdit);

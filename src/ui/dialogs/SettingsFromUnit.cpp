@@ -11,6 +11,7 @@
 #include "platform/Colors.h"
 #include "platform/Fonts.h"
 #include "platform/Prompts.h"
+#include "platform/WindowPlacement.h"
 #include "ui/dialogs/MySpeenEditUnit.h"
 #include "ui/dialogs/PhoneSetupFormUnit.h"
 #include "ui_SettingsFromUnit.h"
@@ -59,6 +60,7 @@ void setGroupIndex(QButtonGroup* group, int index) {
 TSettingsForm::TSettingsForm(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TSettingsForm>()) {
     ui->setupUi(this);
+    OpenCentredOnScreen(this);
     FormCreate();
     // A dialog border: the size is the layout's, not the user's.
     setFixedSize(size().expandedTo(sizeHint()));

@@ -7,7 +7,7 @@
 #include "core/Stores.h"
 #include "core/TextFormat.h"
 #include "platform/Prompts.h"
-#include "ui/results/DrawTreeUnit.h"
+#include "platform/WindowPlacement.h"
 #include "ui_ModuleEditFormUnit.h"
 
 #include <QShortcut>
@@ -21,6 +21,7 @@ const QString kTxt = QStringLiteral("txt");
 TModuleEditForm::TModuleEditForm(QWidget* owner)
     : QDialog(owner), ui(std::make_unique<Ui::TModuleEditForm>()) {
     ui->setupUi(this);
+    OpenCentredOnScreen(this);
     connect(ui->ModuleComboBox, &QComboBox::currentIndexChanged, this,
             &TModuleEditForm::ModuleComboBoxChange);
     connect(ui->NumsMemo, &QPlainTextEdit::textChanged, this, &TModuleEditForm::NumsMemoChange);
@@ -198,9 +199,4 @@ void TModuleEditForm::OKButtonClick() {
         return;
     m_saved = true;
     accept();
-}
-
-void TModuleEditForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    CenterOnScreen(this);
 }

@@ -39,9 +39,6 @@ public:
     void SaveButtonClick();
     void OKButtonClick();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void updateControls();
 

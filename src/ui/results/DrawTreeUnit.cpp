@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QPainter>
-#include <QScreen>
 #include <QTreeWidget>
 
 TDrawNodeDelegate::TDrawNodeDelegate(DrawNode drawNode, QObject* parent)
@@ -70,15 +69,6 @@ void FitDrawTreeHeight(QTreeWidget* tree) {
         tree->header()->sizeHint().height() + rows * rowHeight + 2 * tree->frameWidth();
     tree->setFixedHeight(height);
     tree->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-}
-
-void CenterOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen();
-    if (screen == nullptr)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
 }
 
 void AddNormRow(QTreeWidget* table, const QString& range, const QString& grade) {

@@ -45,9 +45,5 @@ void SetupDrawTree(QTreeWidget* tree, TDrawNodeDelegate::DrawNode drawNode);
 // scroll bar.
 void FitDrawTreeHeight(QTreeWidget* tree);
 
-// Places a window in the middle of the screen it is on; the results windows open there rather
-// than over their owner.
-void CenterOnScreen(QWidget* window);
-
 // Appends one row of a norms table.
 void AddNormRow(QTreeWidget* table, const QString& range, const QString& grade);

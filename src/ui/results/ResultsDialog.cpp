@@ -1,12 +1,8 @@
 #include "ui/results/ResultsDialog.h"
 
-#include "ui/results/DrawTreeUnit.h"
+#include "platform/WindowPlacement.h"
 
 TResultsDialog::TResultsDialog(QWidget* owner) : QDialog(owner) {
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-}
-
-void TResultsDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    CenterOnScreen(this);
+    OpenCentredOnScreen(this);
 }

@@ -8,7 +8,4 @@ class TResultsDialog : public QDialog {
     Q_OBJECT
 public:
     explicit TResultsDialog(QWidget* owner = nullptr);
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };

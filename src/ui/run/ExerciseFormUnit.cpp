@@ -5,7 +5,7 @@
 #include "core/ResStrUnit.h"
 #include "core/TextFormat.h"
 #include "platform/Prompts.h"
-#include "ui/results/DrawTreeUnit.h"
+#include "platform/WindowPlacement.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -28,6 +28,7 @@ const QColor& TExerciseForm::SolvedColor() {
 
 TExerciseForm::TExerciseForm(QWidget* owner) : TRunDialog(owner), ui(new Ui::TExerciseForm) {
     ui->setupUi(this);
+    OpenCentredOnScreen(this);
     setFixedSize(size());
     for (int k = 1; k <= kExercises; ++k) {
         QLineEdit* edit = Edit(k);
@@ -127,9 +128,4 @@ bool TExerciseForm::eventFilter(QObject* watched, QEvent* event) {
             Edit1Click(edit);
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void TExerciseForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    CenterOnScreen(this);
 }

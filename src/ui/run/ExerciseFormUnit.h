@@ -45,7 +45,6 @@ public:
 protected:
     void CancelRequested() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void setFieldColor(QLineEdit* edit, const QColor& color);

@@ -4,7 +4,7 @@
 #include "core/ResStrUnit.h"
 #include "platform/CodePageInput.h"
 #include "platform/Prompts.h"
-#include "ui/results/DrawTreeUnit.h"
+#include "platform/WindowPlacement.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,6 +17,7 @@ const QString kUntouched = QStringLiteral("???");
 TInputTestDataForm::TInputTestDataForm(QWidget* owner)
     : TRunDialog(owner), ui(new Ui::TInputTestDataForm) {
     ui->setupUi(this);
+    OpenCentredOnScreen(this);
     setFixedSize(size());
     // The dialog sees every key before the control with the focus does, buttons included.
     for (QWidget* w : findChildren<QWidget*>())
@@ -94,7 +95,6 @@ bool TInputTestDataForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TInputTestDataForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CenterOnScreen(this);
     ui->Edit1->setFocus();
     Edit1Click(ui->Edit1);
 }

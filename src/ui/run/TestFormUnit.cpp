@@ -9,7 +9,7 @@
 #include "platform/Fonts.h"
 #include "platform/Prompts.h"
 #include "platform/WindowMessages.h"
-#include "ui/results/DrawTreeUnit.h"
+#include "platform/WindowPlacement.h"
 #include "ui/results/ResultFormUnit.h"
 #include "ui/run/ExerciseFormUnit.h"
 #include "ui/run/InputTestDataFormUnit.h"
@@ -418,11 +418,6 @@ void TTestForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void TTestForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    CenterOnScreen(this);
 }
 
 void TTestForm::endRun(int result) {

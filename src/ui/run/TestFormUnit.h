@@ -84,7 +84,6 @@ protected:
     void customEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
     // The dialogs of the end phase, one call each, so that a test can stand in for them.
     // 1 when all exercises were solved.
