@@ -51,6 +51,7 @@ TTestForm::TTestForm(QWidget* owner)
       m_endTimer(new QTimer(this)), m_blinkTimer(new QTimer(this)),
       m_showNextButTimer(new QTimer(this)) {
     ui->setupUi(this);
+    OpenCentredOnScreen(this);
     setFixedSize(size());
     ui->PageControl->setCurrentWidget(ui->StartPage);
     ui->StartLabel->setFont(largeFont(ui->StartLabel->font()));
@@ -285,6 +286,11 @@ void TTestForm::ShowNextButTimerTimer() {
 void TTestForm::presentationDone() {
     if (m_engine.CurrentPhase() != TestRunEngine::Phase::PresentationDone)
         return;
+    if (m_asking) {
+        // The end phase opens its dialogs only once the user has answered the question.
+        m_doneDeferred = true;
+        return;
+    }
     m_blinkTimer->stop();
     ui->DataPanel->SetBevelInner(TBevelCut::bvNone);
     ui->DataPanel->SetBevelOuter(TBevelCut::bvNone);
@@ -396,6 +402,11 @@ void TTestForm::CancelButtonClick() {
     if (m_startDeferred) {
         m_startDeferred = false;
         startPresentation();
+        return;
+    }
+    if (m_doneDeferred) {
+        m_doneDeferred = false;
+        presentationDone();
         return;
     }
     m_showNextButTimer->stop();

@@ -111,7 +111,9 @@ private:
     QColor m_normalTextColor = Qt::black;
     QStringList* m_resultRecord = nullptr;
     bool m_showNextArmed = true;
-    // The cancellation question is open; a start posted just before it waits for the answer.
+    // The cancellation question is open; a start or an end of the presentation posted just
+    // before it waits for the answer.
     bool m_asking = false;
     bool m_startDeferred = false;
+    bool m_doneDeferred = false;
 };

@@ -424,18 +424,35 @@ TEST_F(TestFormTest, CancellationOnEveryPage) {
     }
 }
 
-TEST_F(TestFormTest, StartPostedJustBeforeTheQuestionWaitsForTheAnswer) {
-    ASSERT_TRUE(form->StartRun(Numbers(10), 3, 1000, false, false, false, false, false, 0));
-    form->StartTestButtonClick(); // the start is posted, not yet handled
-    prompts.ExpectMessage([&](const PromptCall&) {
-        QCoreApplication::sendPostedEvents(form.get()); // the question's own event loop
-        EXPECT_FALSE(form->Step1TimerActive());
-        EXPECT_EQ(form->Engine().ShownCount(), 0);
-        return QMessageBox::No;
-    });
-    ui()->CancelButton->click();
-    EXPECT_TRUE(form->Step1TimerActive());
-    EXPECT_EQ(form->Engine().ShownCount(), 1);
+// A start or an end of the presentation posted just before the question is handled inside the
+// question's own event loop: it waits for the answer, goes on after "No" and is dropped after "Да".
+TEST_F(TestFormTest, StartOrEndPostedJustBeforeTheQuestionWaitsForTheAnswer) {
+    for (const bool atEnd : {false, true}) {
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            SCOPED_TRACE(testing::Message() << (atEnd ? "end" : "start") << "/" << answer);
+            SetUp();
+            ASSERT_TRUE(form->StartRun(Numbers(10), 3, 1000, false, true, false, false, false, 0));
+            form->StartTestButtonClick(); // the start is posted, not yet handled
+            if (atEnd) {
+                QCoreApplication::sendPostedEvents(form.get());
+                while (phase() == Phase::Presenting)
+                    Tick(10); // the last tick posts the end
+            }
+            prompts.ExpectMessage([&](const PromptCall&) {
+                QCoreApplication::sendPostedEvents(form.get()); // the question's own event loop
+                EXPECT_FALSE(form->Step1TimerActive());
+                EXPECT_EQ(form->Engine().ShownCount(), atEnd ? 3 : 0);
+                EXPECT_EQ(form->exerciseCalls, 0);
+                return answer;
+            });
+            ui()->CancelButton->click();
+            QCoreApplication::sendPostedEvents(form.get());
+            const bool goesOn = answer == QMessageBox::No;
+            EXPECT_EQ(form->Step1TimerActive(), goesOn && !atEnd);
+            EXPECT_EQ(form->Engine().ShownCount(), atEnd ? 3 : goesOn ? 1 : 0);
+            EXPECT_EQ(form->exerciseCalls, goesOn && atEnd ? 1 : 0);
+        }
+    }
 }
 
 TEST_F(TestFormTest, CancelledExercisesOrDataEntryCancelTheRun) {
