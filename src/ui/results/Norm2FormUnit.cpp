@@ -31,6 +31,9 @@ void TNorm2Form::FormCreate() {
     }
     FitDrawTreeHeight(table);
     connect(ui->CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+    // A table with the focus would mark its first row, which reads as a grade given to the
+    // user's result; the window opens with no row marked and the focus on the button.
+    ui->CloseButton->setFocus();
 }
 
 TCellLook TNorm2Form::NormVirtualDrawTreeDrawNode(const QModelIndex& index, bool focusedRow) const {

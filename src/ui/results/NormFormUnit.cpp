@@ -47,6 +47,9 @@ void TNormForm::FormCreate() {
     FitDrawTreeHeight(t1);
     FitDrawTreeHeight(t2);
     connect(ui->CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+    // A table with the focus would mark its first row, which reads as a grade given to the
+    // user's result; the window opens with no row marked and the focus on the button.
+    ui->CloseButton->setFocus();
 }
 
 TCellLook TNormForm::Norm1VirtualDrawTreeDrawNode(const QModelIndex& index, bool focusedRow) const {

@@ -37,7 +37,7 @@ QTreeWidget* TreeOf(const QWidget& form, const char* name) {
     return form.findChild<QTreeWidget*>(QLatin1String(name));
 }
 
-// Every row in view without scrolling, and the close button as default.
+// Every row in view without scrolling, no row marked, and the close button as default and focused.
 void ExpectCommonShape(QDialog& form, const QList<QTreeWidget*>& tables) {
     EXPECT_EQ(form.windowTitle(), S(u"Нормативы"));
     auto* close = form.findChild<QPushButton*>(QStringLiteral("CloseButton"));
@@ -45,12 +45,15 @@ void ExpectCommonShape(QDialog& form, const QList<QTreeWidget*>& tables) {
     EXPECT_EQ(close->text(), S(u"Закрыть"));
     EXPECT_TRUE(close->isDefault());
     form.show();
+    QApplication::setActiveWindow(&form);
+    EXPECT_EQ(QApplication::focusWidget(), close);
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     const QPoint offset =
         form.frameGeometry().center() - form.screen()->availableGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 2);
     for (QTreeWidget* table : tables) {
         EXPECT_FALSE(table->accessibleName().isEmpty());
+        EXPECT_FALSE(table->currentIndex().isValid()) << table->objectName().toStdString();
         EXPECT_EQ(table->verticalScrollBar()->maximum(), 0) << table->objectName().toStdString();
         const QRect last =
             table->visualItemRect(table->topLevelItem(table->topLevelItemCount() - 1));
