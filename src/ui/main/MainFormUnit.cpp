@@ -95,13 +95,17 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     ui->Chart->SetModel(m_history);
     tree->setItemDelegate(new HistoryDelegate(tree));
     tree->header()->setSectionsMovable(true);
+    // A tree keeps its first column in place unless told otherwise; either column may go first.
+    tree->header()->setFirstSectionMovable(true);
     tree->header()->setSortIndicatorShown(true);
     tree->header()->setSectionsClickable(false); // a click on the header never re-sorts
-    // Both columns can be resized; the date column starts with whatever width the fitted panel
-    // leaves beside the result column.
+    // Both columns can be resized; the date column takes whatever the result column leaves, with
+    // or without the scroll bar, and gives way when the user widens it.
     tree->header()->setStretchLastSection(false);
     tree->header()->setSectionResizeMode(QHeaderView::Interactive);
     FitHistoryPanel();
+    connect(tree->header(), &QHeaderView::sectionResized, this,
+            [this](int logical, int, int) { FillDateColumn(logical); });
     tree->addAction(ui->DelCurAction);
     tree->addAction(ui->DelAllAction);
     tree->addAction(ui->DetailsPopupAction);
@@ -143,6 +147,23 @@ void TMainForm::FitHistoryPanel() {
     const int panel = std::max(283, date + result + chrome);
     ui->HistoryPanel->setFixedWidth(panel);
     tree->setColumnWidth(0, panel - result - chrome);
+}
+
+void TMainForm::FillDateColumn(int resized) {
+    if (m_fillingColumns)
+        return;
+    m_fillingColumns = true;
+    QHeaderView* header = ui->ResultVirtualDrawTree->header();
+    const int room = ui->ResultVirtualDrawTree->viewport()->width();
+    const int least = header->minimumSectionSize();
+    // The user widened or narrowed the date column: the result column gives or takes the
+    // difference. Anything else (the result column, the list's own width, the scroll bar coming
+    // or going): the date column takes the rest.
+    if (resized == 0)
+        header->resizeSection(1, std::max(least, room - header->sectionSize(0)));
+    else
+        header->resizeSection(0, std::max(least, room - header->sectionSize(1)));
+    m_fillingColumns = false;
 }
 
 void TMainForm::ConnectActions() {
@@ -357,6 +378,8 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::DelAllActionExecute() {
+    if (event->type() == QEvent::Resize && watched == ui->ResultVirtualDrawTree->viewport())
+        FillDateColumn(-1);
     if (!AskYesNo(this, ResStr::DeleteAllResultsQuestion))
         return;
     // An empty history has nothing to erase; no file is written.

@@ -69,6 +69,9 @@ private:
     void FitHistoryPanel();
     void ConnectActions();
     // The section of the exam in the list's current row; nullopt when there is none.
+    // Keeps the two columns as wide as the list: after the given column was resized (-1: the
+    // list itself), the other one, or the date column, takes the rest.
+    void FillDateColumn(int resized);
     std::optional<QString> FocusedSection() const;
 
     std::unique_ptr<Ui::TMainForm> ui;
@@ -76,3 +79,4 @@ private:
     THistoryModel* m_history = nullptr;
     RunHook m_runHook;
 };
+    bool m_fillingColumns = false;

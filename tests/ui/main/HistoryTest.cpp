@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -190,8 +191,8 @@ TEST_F(HistoryTest, FailedSaveKeepsTheExamAndShowsThePath) {
     TMainForm form;
     QCoreApplication::sendPostedEvents(&form);
     desktop.urls.clear();
-    WriteFile(QStringLiteral("result.ini/blocker"), "x"); // a folder where the file should be
-    // WriteFile reopened the stores; the form keeps using the new ones.
+    // A folder takes the file's place after the stores loaded it.
+    ASSERT_TRUE(QDir().mkpath(PathOf(QStringLiteral("result.ini/blocker"))));
     form.ResultRecord = {QStringLiteral("NumsCnt=5")};
     prompts.ExpectMessage(QMessageBox::Ok);
     EXPECT_FALSE(form.SaveExamResult(1.5));
@@ -206,18 +207,43 @@ TEST_F(HistoryTest, FailedSaveKeepsTheExamAndShowsThePath) {
     EXPECT_EQ(sections.size(), 2); // the next good save wrote both
 }
 
-TEST_F(HistoryTest, ListShowsItsSortGlyphAndResizableColumns) {
-    WriteFile(QStringLiteral("result.ini"), Exam("{A}", 39000.0, 1.0));
-    TMainForm form;
-    QCoreApplication::sendPostedEvents(&form);
-    const QHeaderView* header = Tree(form)->header();
-    for (int reload = 0; reload < 2; ++reload) {
-        EXPECT_TRUE(header->isSortIndicatorShown());
-        EXPECT_EQ(header->sortIndicatorSection(), 0);
-        EXPECT_FALSE(header->sectionsClickable()) << "a click on the header never re-sorts";
-        EXPECT_EQ(header->sectionResizeMode(0), QHeaderView::Interactive);
-        EXPECT_EQ(header->sectionResizeMode(1), QHeaderView::Interactive);
-        form.LoadHistory();
+TEST_F(HistoryTest, ListShowsItsSortGlyphAndColumnsThatFillResizeAndMove) {
+    QByteArray many;
+    for (int i = 0; i < 60; ++i)
+        many += Exam(QByteArray("{E" + QByteArray::number(i) + "}").constData(), 39000.0 + i, 1.0);
+    for (const QByteArray& file : {Exam("{A}", 39000.0, 1.0), many}) {
+        WriteFile(QStringLiteral("result.ini"), file);
+        TMainForm form;
+        QCoreApplication::sendPostedEvents(&form);
+        ASSERT_TRUE(ShowActive(form));
+        QTreeView* tree = Tree(form);
+        QHeaderView* header = tree->header();
+        SCOPED_TRACE(tree->verticalScrollBar()->isVisible() ? "scroll bar" : "no scroll bar");
+        const auto fills = [&] {
+            return header->sectionSize(0) + header->sectionSize(1) == tree->viewport()->width();
+        };
+        for (int reload = 0; reload < 2; ++reload) {
+            EXPECT_TRUE(header->isSortIndicatorShown());
+            EXPECT_EQ(header->sortIndicatorSection(), 0);
+            EXPECT_FALSE(header->sectionsClickable()) << "a click on the header never re-sorts";
+            EXPECT_EQ(header->sectionResizeMode(0), QHeaderView::Interactive);
+            EXPECT_EQ(header->sectionResizeMode(1), QHeaderView::Interactive);
+            EXPECT_TRUE(fills());
+            form.LoadHistory();
+        }
+        header->resizeSection(1, header->sectionSize(1) + 30);
+        EXPECT_TRUE(fills()) << "the date column takes what the result column leaves";
+        header->resizeSection(0, header->sectionSize(0) - 20);
+        EXPECT_TRUE(fills());
+        // A real drag of the result column's title to the left edge puts it first.
+        const int y = header->height() / 2;
+        const QPoint from(header->sectionViewportPosition(1) + header->sectionSize(1) / 2, y);
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, from);
+        for (int x = from.x(); x > 2; x -= 10)
+            QTest::mouseMove(header->viewport(), QPoint(x, y));
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(2, y));
+        EXPECT_EQ(header->visualIndex(1), 0);
+        EXPECT_EQ(header->visualIndex(0), 1);
     }
 }
 
