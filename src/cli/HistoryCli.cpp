@@ -214,26 +214,16 @@ int RunHistoryCli(const QStringList& args, const TCliEnvironment& env, QIODevice
         writeText(err, QStringLiteral("%1: нет файла истории %2\n").arg(kName, path));
         return CliExit::NoHistory;
     }
-    {
-        // The store reads a file it cannot open as empty; an unreadable history must not pass for
-        // one without exams. A device or a pipe could be endless, so only a file is read.
-        QFile probe(path);
-        QString reason;
-        if (info.isDir())
-            reason = QStringLiteral("это папка");
-        else if (!info.isFile())
-            reason = QStringLiteral("это не обычный файл");
-        else if (!probe.open(QIODevice::ReadOnly))
-            reason = probe.errorString();
-        if (!reason.isEmpty()) {
-            writeText(err,
-                      QStringLiteral("%1: не удаётся прочитать %2: %3\n").arg(kName, path, reason));
-            return CliExit::NoHistory;
-        }
-    }
     // The program saves by renaming a finished file over the old one, so the file opened here is
     // always a whole one, old or new; no lock is needed and none is taken.
     const TMyIniFile ini(path);
+    // An unreadable history must not pass for one without exams.
+    if (!ini.ReadError().isEmpty()) {
+        writeText(
+            err,
+            QStringLiteral("%1: не удаётся прочитать %2: %3\n").arg(kName, path, ini.ReadError()));
+        return CliExit::NoHistory;
+    }
     TExamSet set = ReadExams(ini);
     for (const QString& w : set.warnings)
         writeText(err, w + QLatin1Char('\n'));

@@ -2,6 +2,7 @@
 
 #include "core/BitsText.h"
 #include "core/Cp1251.h"
+#include "core/FileIo.h"
 #include "core/ResStrUnit.h"
 #include "core/TextFormat.h"
 
@@ -24,8 +25,15 @@ SaveError::SaveError(QString path, QString reason, Change change)
       m_change(change) {}
 
 QString SaveError::userMessage() const {
-    return (m_change == Change::Kept ? ResStr::SaveFailed : ResStr::SaveRefused)
-        .arg(m_path, m_reason);
+    switch (m_change) {
+    case Change::Kept:
+        return ResStr::SaveFailed.arg(m_path, m_reason);
+    case Change::KeptUntilExit:
+        return ResStr::SaveKeptUntilExit.arg(m_path, m_reason);
+    case Change::Dropped:
+        break;
+    }
+    return ResStr::SaveRefused.arg(m_path, m_reason);
 }
 
 namespace {
@@ -203,9 +211,11 @@ bool SyncFolderOf(const QString& filePath, QString* reason) {
 }
 
 TMyIniFile::TMyIniFile(QString fileName) : m_fileName(std::move(fileName)) {
-    QFile f(m_fileName);
-    if (f.open(QIODevice::ReadOnly))
-        SetBytes(f.readAll());
+    FileBytes file = ReadFileBytes(m_fileName);
+    if (file.outcome == FileBytes::Outcome::Failed)
+        m_readError = file.reason;
+    else if (file.outcome == FileBytes::Outcome::Read)
+        SetBytes(std::move(file.bytes));
 }
 
 void TMyIniFile::SetBytes(const QByteArray& bytes) {
@@ -618,6 +628,9 @@ void TMyIniFile::encodeStale() {
 }
 
 void TMyIniFile::UpdateFile() {
+    if (!m_readError.isEmpty())
+        throw SaveError(m_fileName, ResStr::FileNotReadAtStart.arg(m_readError),
+                        SaveError::Change::KeptUntilExit);
     encodeStale();
     // Written beside the old file and renamed over it after a flush, so a crash or a full disk
     // never leaves half a file behind.

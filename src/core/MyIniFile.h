@@ -13,7 +13,9 @@
 // before the change).
 class SaveError : public std::runtime_error {
 public:
-    enum class Change { Kept, Dropped };
+    // Kept: the next successful save writes it. Dropped: memory is as it was. KeptUntilExit: the
+    // file may not be written this run, so the change lives in memory only.
+    enum class Change { Kept, Dropped, KeptUntilExit };
     SaveError(QString path, QString reason, Change change = Change::Kept);
     const QString& path() const { return m_path; }
     const QString& reason() const { return m_reason; }
@@ -39,10 +41,14 @@ bool SyncFolderOf(const QString& filePath, QString* reason);
 // file).
 class TMyIniFile {
 public:
-    // Loads the file if it exists; a missing or unreadable file gives an empty store.
+    // Loads the file if it exists; a missing file gives an empty store. A file that exists and
+    // cannot be read whole also gives an empty store, but one that never writes over the file:
+    // every save fails with ReadError as its reason, so that what the file holds is never lost.
     explicit TMyIniFile(QString fileName);
 
     const QString& FileName() const { return m_fileName; }
+    // Why the existing file could not be read; empty when it was read or did not exist.
+    const QString& ReadError() const { return m_readError; }
 
     QString ReadString(const QString& section, const QString& name, const QString& def) const;
     // The values of several names of one section, found in one pass, in the order of names; a
@@ -112,6 +118,7 @@ private:
     void rebuildIndex();
 
     QString m_fileName;
+    QString m_readError;
     // The file as loaded: sections that were saved exactly so keep their bytes as views into it.
     QByteArray m_loaded;
     std::vector<Section> m_sections;

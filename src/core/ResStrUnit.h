@@ -23,6 +23,18 @@ inline const QString SaveFailed = QStringLiteral(
     "следующем успешном сохранении.");
 inline const QString SaveRefused =
     QStringLiteral("Не удалось сохранить файл \"%1\".\n%2\nИзменение не сохранено.");
+inline const QString SaveKeptUntilExit =
+    QStringLiteral("Не удалось сохранить файл \"%1\".\n%2\nИзменение действует только до "
+                   "закрытия программы.");
+// The reason of every save of a file that could not be read at start.
+inline const QString FileNotReadAtStart =
+    QStringLiteral("Файл не удалось прочитать при запуске программы (%1), поэтому программа не "
+                   "записывает его, чтобы не потерять его содержимое.");
+// Shown at start, once for each such file.
+inline const QString FileUnreadableAtStart =
+    QStringLiteral("Не удалось прочитать файл \"%1\": %2.\nЧтобы не потерять его содержимое, "
+                   "программа не будет записывать этот файл до следующего запуска. Изменения, "
+                   "которые затрагивают его, действуют только до закрытия программы.");
 inline const QString CharNotInCodePage =
     QStringLiteral("Символ '%1' нельзя записать в кодировке Windows-1251.");
 inline const QString FileReadFailed = QStringLiteral("Не удалось прочитать файл \"%1\".\n%2");

@@ -1,12 +1,14 @@
 #include "ZorvikTest.h"
 
 #include "core/BitsText.h"
+#include "core/MyIniFile.h"
 #include "core/Stores.h"
 #include "ui/main/MainFormUnit.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTreeView>
 #include <functional>
@@ -96,6 +98,67 @@ TEST_F(BlockedHistory, DeletionsThatCannotBeSavedAreShownAndSavedLater) {
         ResultIni().ReadSections(sections);
         EXPECT_EQ(sections.mid(0, c.left.size()), c.left);
         EXPECT_EQ(sections.size(), c.left.size() + 1);
+    }
+}
+
+// A data file that exists but cannot be read whole is never taken for an empty one: the user is
+// told at start, every save of its store says why it fails, and the file is never written over.
+class UnreadableFiles : public ZorvikTest {};
+
+TEST_F(UnreadableFiles, AreReportedAtStartAndNeverWrittenOver) {
+    struct Kind {
+        const char* name;
+        std::function<void(const QString&)> make;
+        QString reason;
+    };
+    const Kind kinds[] = {
+        {"read error", [](const QString& p) { QFile::link(QStringLiteral("/proc/self/mem"), p); },
+         QStringLiteral("ошибка ввода-вывода")},
+        {"folder", [](const QString& p) { QDir().mkpath(p + QStringLiteral("/inside")); },
+         QStringLiteral("это папка")},
+    };
+    const std::pair<QString, TMyIniFile& (*)()> files[] = {
+        {QStringLiteral("settings.ini"), &SettingsIni},
+        {QStringLiteral("result.ini"), &ResultIni},
+        {QStringLiteral("Data/modules.ini"), &ModulesIni},
+    };
+    for (const Kind& kind : kinds) {
+        for (const auto& [file, store] : files) {
+            SCOPED_TRACE(kind.name + (" " + file.toStdString()));
+            for (const auto& other : files) {
+                QFile::remove(PathOf(other.first));
+                QDir(PathOf(other.first)).removeRecursively();
+            }
+            const QString path = PathOf(file);
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            kind.make(path);
+            ReopenStores();
+            const QFileInfo before(path);
+            desktop.urls.clear();
+            TMainForm form;
+            prompts.ExpectMessage(QMessageBox::Ok);
+            QCoreApplication::sendPostedEvents(&form);
+            prompts.Verify();
+            EXPECT_EQ(prompts.Last().icon, QMessageBox::Warning);
+            EXPECT_TRUE(prompts.Last().text.contains(path + QStringLiteral("\": ") + kind.reason))
+                << prompts.Last().text.toStdString();
+            // Settings that could not be read cannot tell a first start.
+            EXPECT_EQ(desktop.urls.empty(), file == QStringLiteral("settings.ini"));
+
+            try {
+                store().WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("V"));
+                ADD_FAILURE() << "the save went through";
+            } catch (const SaveError& e) {
+                EXPECT_TRUE(e.userMessage().contains(kind.reason));
+                EXPECT_TRUE(e.userMessage().contains(QStringLiteral("до закрытия программы")));
+            }
+            EXPECT_EQ(store().ReadString(QStringLiteral("S"), QStringLiteral("K"), {}),
+                      QStringLiteral("V")); // memory holds it until the program ends
+            const QFileInfo after(path);
+            EXPECT_EQ(after.isSymLink(), before.isSymLink());
+            EXPECT_EQ(after.isDir(), before.isDir());
+            EXPECT_EQ(after.symLinkTarget(), before.symLinkTarget());
+        }
     }
 }
 

@@ -201,14 +201,23 @@ void TMainForm::FormCreate() {
 
 void TMainForm::customEvent(QEvent* event) {
     if (event->type() == WM_FIRST_START_CHECK) {
+        ReportUnreadableFiles();
         FirstStartCheck();
         return;
     }
     QMainWindow::customEvent(event);
 }
 
+void TMainForm::ReportUnreadableFiles() {
+    for (const TMyIniFile* store : {&SettingsIni(), &ResultIni(), &ModulesIni()})
+        if (!store->ReadError().isEmpty())
+            ShowWarning(this,
+                        ResStr::FileUnreadableAtStart.arg(store->FileName(), store->ReadError()));
+}
+
 void TMainForm::FirstStartCheck() {
-    if (!Settings::FirstStart(SettingsIni()))
+    // Settings that could not be read say nothing about a first start, and could not record it.
+    if (!SettingsIni().ReadError().isEmpty() || !Settings::FirstStart(SettingsIni()))
         return;
     // Written before the page opens, so that a failing browser never brings the page back.
     if (!RunGuarded(this, [] {
@@ -369,6 +378,8 @@ void TMainForm::DelCurActionExecute() {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watched == ui->ResultVirtualDrawTree->viewport())
+        FillDateColumn(-1);
     if (event->type() == QEvent::MouseButtonDblClick &&
         watched == ui->ResultVirtualDrawTree->viewport()) {
         DetailActionExecute();
@@ -378,8 +389,6 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::DelAllActionExecute() {
-    if (event->type() == QEvent::Resize && watched == ui->ResultVirtualDrawTree->viewport())
-        FillDateColumn(-1);
     if (!AskYesNo(this, ResStr::DeleteAllResultsQuestion))
         return;
     // An empty history has nothing to erase; no file is written.

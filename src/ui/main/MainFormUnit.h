@@ -38,7 +38,9 @@ public:
     void DelAllActionExecute();
     void DetailActionExecute();
 
-    // Handler of WM_FIRST_START_CHECK: opens the help page once per installation.
+    // Handlers of WM_FIRST_START_CHECK: tells the user of each data file that exists but could not
+    // be read (and so is never written this run), then opens the help page once per installation.
+    void ReportUnreadableFiles();
     void FirstStartCheck();
 
     // Runs one test with the given values; 1 when it completed, 2 otherwise.
@@ -67,16 +69,16 @@ protected:
 private:
     void FormCreate();
     void FitHistoryPanel();
-    void ConnectActions();
-    // The section of the exam in the list's current row; nullopt when there is none.
     // Keeps the two columns as wide as the list: after the given column was resized (-1: the
     // list itself), the other one, or the date column, takes the rest.
     void FillDateColumn(int resized);
+    void ConnectActions();
+    // The section of the exam in the list's current row; nullopt when there is none.
     std::optional<QString> FocusedSection() const;
 
     std::unique_ptr<Ui::TMainForm> ui;
     QLabel* m_statusLabel = nullptr;
     THistoryModel* m_history = nullptr;
     RunHook m_runHook;
-};
     bool m_fillingColumns = false;
+};

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -38,8 +39,9 @@ TEST_F(MainFormTest, FirstStartOpensHelpOnceAndWritesTheFlagFirst) {
 }
 
 TEST_F(MainFormTest, FailedFirstStartSaveIsShownAndHelpNotOpened) {
-    WriteFile(QStringLiteral("settings.ini/x"), "folder in the way");
     TMainForm form;
+    // A folder takes the file's place after the stores loaded it.
+    ASSERT_TRUE(QDir().mkpath(PathOf(QStringLiteral("settings.ini/x"))));
     prompts.ExpectMessage(QMessageBox::Ok);
     QCoreApplication::sendPostedEvents(&form);
     ASSERT_FALSE(prompts.Calls().empty());
