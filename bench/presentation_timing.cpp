@@ -2,7 +2,7 @@
 // prints how long each item really stayed on screen: the overrun is what the 10 ms tick and the
 // event loop add to the display time. With --busy a child process spins on the other core for the
 // whole run, as a compiler or a browser would.
-#include "ui/run/TestFormUnit.h"
+#include "ui/run/TestWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -53,11 +53,11 @@ int main(int argc, char** argv) {
     for (int i = 0; i < kItems; ++i)
         items.append(QString::number(100 + i));
 
-    TTestForm form;
+    TestWindow form;
     QElapsedTimer clock;
     std::vector<qint64> steps; // nanoseconds at each change of the item panel
     QEventLoop loop;
-    QObject::connect(&form, &TTestForm::PresentationStep, &form, [&] {
+    QObject::connect(&form, &TestWindow::PresentationStep, &form, [&] {
         steps.push_back(clock.nsecsElapsed());
         if (static_cast<int>(steps.size()) == kItems + 1)
             loop.quit();

@@ -6,8 +6,8 @@
 #include "core/BitsText.h"
 #include "core/CommaText.h"
 #include "core/Cp1251.h"
-#include "core/HistoryUnit.h"
-#include "core/MyIniFile.h"
+#include "core/History.h"
+#include "core/IniFile.h"
 #include "core/TestRunEngine.h"
 
 #include <QCoreApplication>
@@ -59,7 +59,7 @@ void BM_IniLoad(benchmark::State& state) {
     const int mb = static_cast<int>(state.range(0));
     storeBytes(mb);
     for (auto _ : state) {
-        TMyIniFile ini(storePath(mb));
+        IniFile ini(storePath(mb));
         benchmark::DoNotOptimize(ini.SectionExists(QStringLiteral("x")));
     }
     state.SetBytesProcessed(state.iterations() * storeBytes(mb).size());
@@ -82,7 +82,7 @@ void BM_RawReadSplit(benchmark::State& state) {
 void BM_IniChange(benchmark::State& state) {
     const int mb = static_cast<int>(state.range(0));
     storeBytes(mb);
-    TMyIniFile ini(storePath(mb));
+    IniFile ini(storePath(mb));
     QStringList sections;
     ini.ReadSections(sections);
     const QString middle = sections[sections.size() / 2];
@@ -109,11 +109,11 @@ const QString& historyPath() {
 void BM_ExamSave(benchmark::State& state) {
     static const QByteArray bytes = HistoryFixture::HistoryBytes(5000);
     HistoryFixture::WriteFile(historyPath(), bytes);
-    const TMyIniFile loaded(historyPath());
+    const IniFile loaded(historyPath());
     const QStringList record = HistoryFixture::ExamRecord(5000);
     for (auto _ : state) {
         state.PauseTiming();
-        auto ini = std::make_unique<TMyIniFile>(loaded); // back to 5000 exams
+        auto ini = std::make_unique<IniFile>(loaded); // back to 5000 exams
         state.ResumeTiming();
         benchmark::DoNotOptimize(SaveExamSection(*ini, record, 12.5, 46000.5));
         state.PauseTiming();
@@ -124,7 +124,7 @@ void BM_ExamSave(benchmark::State& state) {
 
 void BM_RawExamSave(benchmark::State& state) {
     // What the save of exam 5001 writes.
-    TMyIniFile ini(historyPath());
+    IniFile ini(historyPath());
     SaveExamSection(ini, HistoryFixture::ExamRecord(5000), 12.5, 46000.5);
     QByteArray bytes;
     cp1251::encode(ini.ToText(), &bytes);

@@ -1,15 +1,15 @@
 #include "FuzzSupport.h"
-#include "core/MyIniFile.h"
+#include "core/IniFile.h"
 
 #include <QStringList>
 
 // Loading any text never fails; saving and reloading gives the same store, and a second save the
 // same text (the saving format is a fixed point).
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    TMyIniFile a(QStringLiteral("/nonexistent/zorvik-fuzz.ini"));
+    IniFile a(QStringLiteral("/nonexistent/zorvik-fuzz.ini"));
     a.SetText(FuzzText(data, size));
     const QString saved = a.ToText();
-    TMyIniFile b(QStringLiteral("/nonexistent/zorvik-fuzz.ini"));
+    IniFile b(QStringLiteral("/nonexistent/zorvik-fuzz.ini"));
     b.SetText(saved);
     FUZZ_CHECK(b.ToText() == saved);
     QStringList sections;

@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "core/GeneratorsUnit.h"
+#include "core/Generators.h"
 #include "core/Random.h"
 
 #include <cstring>

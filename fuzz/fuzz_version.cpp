@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "ui/dialogs/rpVersionInfo.h"
+#include "ui/dialogs/VersionInfo.h"
 
 #include <QFile>
 #include <QTemporaryFile>
@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     file.seek(0);
     file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     file.flush();
-    TrpVersionInfo info(file.fileName());
+    VersionInfo info(file.fileName());
     (void)info.FileVersion();
     return 0;
 }

@@ -1,6 +1,6 @@
 // The program's version block. It is compiled into the executable only (never into a library or a
 // test program), so that the about dialog reads the version of the very file it runs from. The
-// layout is the one VersionBlock::Find in rpVersionInfo reads: marker, 32-bit payload size, 32-bit
+// layout is the one VersionBlock::Find in VersionInfo reads: marker, 32-bit payload size, 32-bit
 // FNV-1a checksum of the payload, then (16-bit path length, path, 16-bit value length, value)
 // entries, all little-endian.
 

@@ -1,7 +1,7 @@
 #include "app/ZorvikApplication.h"
 
-#include "core/MyIniFile.h"
-#include "core/ResStrUnit.h"
+#include "core/IniFile.h"
+#include "core/Messages.h"
 #include "platform/Prompts.h"
 
 #include <QLibraryInfo>

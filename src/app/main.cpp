@@ -1,10 +1,10 @@
 #include "app/ZorvikApplication.h"
 #include "core/Clock.h"
+#include "core/Messages.h"
 #include "core/Random.h"
-#include "core/ResStrUnit.h"
 #include "core/Stores.h"
 #include "platform/InstanceGuard.h"
-#include "ui/main/MainFormUnit.h"
+#include "ui/main/MainWindow.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     OpenStores(programDir);
 
     ZorvikApplication app(argc, argv);
-    QApplication::setApplicationName(ResStr::AppTitle);
+    QApplication::setApplicationName(Messages::AppTitle);
     QApplication::setApplicationDisplayName(QString());
     QApplication::setWindowIcon(QIcon(programDir + QStringLiteral("/zorvik.png")));
     app.InstallRussianTranslations();
@@ -56,8 +56,8 @@ int main(int argc, char** argv) {
 
     int rc = 0;
     {
-        TMainForm mainForm;
-        mainForm.showMaximized();
+        MainWindow mainWindow;
+        mainWindow.showMaximized();
         rc = ZorvikApplication::exec();
     }
     // Every change was saved when it was made; the stores go without writing.

@@ -2,8 +2,8 @@
 
 #include "cli/HistoryExport.h"
 #include "cli/HistoryStats.h"
-#include "core/HistoryUnit.h"
-#include "core/MyIniFile.h"
+#include "core/History.h"
+#include "core/IniFile.h"
 
 #include <QDate>
 #include <QDir>
@@ -118,12 +118,12 @@ void writeText(QIODevice& device, const QString& text) {
     device.write(text.toUtf8());
 }
 
-void writeList(Sink& sink, const std::vector<TExamRow>& exams) {
+void writeList(Sink& sink, const std::vector<ExamRow>& exams) {
     // The date column is as wide as its longest text, so that the coefficients stand in a column.
     QStringList dates;
     dates.reserve(static_cast<qsizetype>(exams.size()));
     qsizetype width = 0;
-    for (const TExamRow& e : exams) {
+    for (const ExamRow& e : exams) {
         dates.append(HistoryDateText(e.date));
         width = std::max(width, dates.back().size());
     }
@@ -138,7 +138,7 @@ void writeList(Sink& sink, const std::vector<TExamRow>& exams) {
 
 } // namespace
 
-QString DefaultHistoryPath(const TCliEnvironment& env) {
+QString DefaultHistoryPath(const CliEnvironment& env) {
     const QString dir = QDir::cleanPath(env.programDir);
     if (QFileInfo(dir + QStringLiteral("/../lib/zorvik/zorvik")).isFile()) {
         // XDG says a relative XDG_DATA_HOME is invalid and must be ignored, as the launcher does.
@@ -193,7 +193,7 @@ QString CliHelpText() {
         "читается, 3 — не удалось записать вывод.\n");
 }
 
-int RunHistoryCli(const QStringList& args, const TCliEnvironment& env, QIODevice& out,
+int RunHistoryCli(const QStringList& args, const CliEnvironment& env, QIODevice& out,
                   QIODevice& err) {
     Options o;
     if (const std::optional<QString> error = parseArgs(args, o)) {
@@ -216,7 +216,7 @@ int RunHistoryCli(const QStringList& args, const TCliEnvironment& env, QIODevice
     }
     // The program saves by renaming a finished file over the old one, so the file opened here is
     // always a whole one, old or new; no lock is needed and none is taken.
-    const TMyIniFile ini(path);
+    const IniFile ini(path);
     // An unreadable history must not pass for one without exams.
     if (!ini.ReadError().isEmpty()) {
         writeText(
@@ -224,10 +224,10 @@ int RunHistoryCli(const QStringList& args, const TCliEnvironment& env, QIODevice
             QStringLiteral("%1: не удаётся прочитать %2: %3\n").arg(kName, path, ini.ReadError()));
         return CliExit::NoHistory;
     }
-    TExamSet set = ReadExams(ini);
+    ExamSet set = ReadExams(ini);
     for (const QString& w : set.warnings)
         writeText(err, w + QLatin1Char('\n'));
-    const std::vector<TExamRow> exams = ExamsBetween(std::move(set.exams), o.from, o.to);
+    const std::vector<ExamRow> exams = ExamsBetween(std::move(set.exams), o.from, o.to);
 
     Sink sink{out, {}, false};
     sink.buffer.reserve(2 * kChunk);
@@ -237,7 +237,7 @@ int RunHistoryCli(const QStringList& args, const TCliEnvironment& env, QIODevice
         break;
     case Mode::Csv:
         sink.buffer += CsvHeader();
-        for (const TExamRow& e : exams) {
+        for (const ExamRow& e : exams) {
             AppendCsvRow(e, sink.buffer);
             sink.flush(false);
         }

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // Where the program stands and whose history it reads when no --file is given.
-struct TCliEnvironment {
+struct CliEnvironment {
     QString programDir;  // the folder of the zorvik-history executable
     QString xdgDataHome; // $XDG_DATA_HOME, possibly empty or relative
     QString home;        // $HOME
@@ -22,11 +22,11 @@ constexpr int WriteFailed = 3;
 // The result.ini that Zorvik itself uses: beside this program, or, when this program is the one of
 // the Debian layout (bin/ beside lib/zorvik/zorvik), in the user's program folder that the launcher
 // prepares, ${XDG_DATA_HOME:-$HOME/.local/share}/zorvik/.
-QString DefaultHistoryPath(const TCliEnvironment& env);
+QString DefaultHistoryPath(const CliEnvironment& env);
 
 // Runs zorvik-history with its arguments (the program name left out): the output goes to out,
 // warnings and errors to err. Reads the history file and never writes it. Returns the exit code.
-int RunHistoryCli(const QStringList& args, const TCliEnvironment& env, QIODevice& out,
+int RunHistoryCli(const QStringList& args, const CliEnvironment& env, QIODevice& out,
                   QIODevice& err);
 
 // The --help text.

@@ -1,7 +1,7 @@
 #include "cli/HistoryExport.h"
 
 #include "core/CommaText.h"
-#include "core/ResultRecordUnit.h"
+#include "core/ResultRecord.h"
 
 #include <QSet>
 #include <algorithm>
@@ -76,9 +76,9 @@ struct SectionValues {
         const int i = static_cast<int>(k);
         return line[i] ? QStringView(*line[i]).mid(from[i]) : QStringView();
     }
-    TLineText text(Key k) const {
+    LineText text(Key k) const {
         const int i = static_cast<int>(k);
-        return line[i] ? TLineText{*line[i], from[i]} : TLineText{};
+        return line[i] ? LineText{*line[i], from[i]} : LineText{};
     }
 };
 
@@ -108,15 +108,14 @@ SectionValues sectionValues(const QStringList& lines) {
 }
 
 // Reads one section; an empty optional and the reason when it cannot be exported.
-std::optional<TExamRow> readExam(const QString& section, const QStringList& lines,
-                                 QString* reason) {
+std::optional<ExamRow> readExam(const QString& section, const QStringList& lines, QString* reason) {
     const SectionValues values = sectionValues(lines);
     const auto value = [&](Key k) { return values.value(k); };
     const auto notNumber = [&](Key k) {
         *reason = QStringLiteral("значение %1 не число").arg(keyName(k));
         return std::nullopt;
     };
-    TExamRow row;
+    ExamRow row;
     row.section = section;
     if (value(Key::ExamDate).isEmpty()) {
         *reason = QStringLiteral("нет даты экзамена (ExamDate)");
@@ -338,12 +337,12 @@ void appendOptional(QByteArray& out, const std::optional<T>& v, const char* miss
 
 } // namespace
 
-qint64 TExamRow::timeKey() const {
+qint64 ExamRow::timeKey() const {
     return QDate(1899, 12, 30).daysTo(day) * 86400000 + msOfDay;
 }
 
-TExamSet ReadExams(const TMyIniFile& ini) {
-    TExamSet set;
+ExamSet ReadExams(const IniFile& ini) {
+    ExamSet set;
     QStringList sections;
     ini.ReadSections(sections);
     set.exams.reserve(static_cast<size_t>(sections.size()));
@@ -360,14 +359,14 @@ TExamSet ReadExams(const TMyIniFile& ini) {
             seen.insert(lines.constData());
         }
         QString reason;
-        if (std::optional<TExamRow> row = readExam(section, lines, &reason))
+        if (std::optional<ExamRow> row = readExam(section, lines, &reason))
             set.exams.push_back(std::move(*row));
         else
             set.warnings.append(QStringLiteral("zorvik-history: раздел [%1] пропущен: %2")
                                     .arg(printable(section), reason));
     }
     // Exams are appended as they are taken, so the file is nearly always in order already.
-    const auto earlier = [](const TExamRow& a, const TExamRow& b) {
+    const auto earlier = [](const ExamRow& a, const ExamRow& b) {
         return a.timeKey() < b.timeKey();
     };
     if (!std::is_sorted(set.exams.begin(), set.exams.end(), earlier))
@@ -375,9 +374,8 @@ TExamSet ReadExams(const TMyIniFile& ini) {
     return set;
 }
 
-std::vector<TExamRow> ExamsBetween(std::vector<TExamRow> exams, const QDate& from,
-                                   const QDate& to) {
-    std::erase_if(exams, [&](const TExamRow& e) {
+std::vector<ExamRow> ExamsBetween(std::vector<ExamRow> exams, const QDate& from, const QDate& to) {
+    std::erase_if(exams, [&](const ExamRow& e) {
         return (from.isValid() && e.day < from) || (to.isValid() && e.day > to);
     });
     return exams;
@@ -445,7 +443,7 @@ QByteArray CsvHeader() {
                              "presented,answers\r\n");
 }
 
-void AppendCsvRow(const TExamRow& exam, QByteArray& out) {
+void AppendCsvRow(const ExamRow& exam, QByteArray& out) {
     appendCsvField(out, exam.section);
     out += ',';
     out += IsoDateTime(exam.day, exam.msOfDay);
@@ -468,7 +466,7 @@ void AppendCsvRow(const TExamRow& exam, QByteArray& out) {
     out += "\r\n";
 }
 
-void AppendJsonObject(const TExamRow& exam, QByteArray& out) {
+void AppendJsonObject(const ExamRow& exam, QByteArray& out) {
     out += "{\"section\":";
     appendJsonString(out, exam.section);
     out += ",\"date\":\"";

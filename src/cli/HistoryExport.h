@@ -2,7 +2,7 @@
 
 #include "core/BitsText.h"
 #include "core/DateTimeText.h"
-#include "core/MyIniFile.h"
+#include "core/IniFile.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -13,7 +13,7 @@
 
 // A text of a section as the store holds it: its whole line, shared rather than copied (a long
 // history is mostly item lists), and where the text starts in it.
-struct TLineText {
+struct LineText {
     QString line;
     qsizetype from = 0;
     QStringView view() const { return QStringView(line).mid(from); }
@@ -21,9 +21,9 @@ struct TLineText {
 
 // One stored exam with every value the export writes. A count or time the section lacks stays
 // empty, so that the export never invents a figure the program did not store.
-struct TExamRow {
+struct ExamRow {
     QString section;
-    TDateTime date = 0.0;
+    DateTime date = 0.0;
     QDate day;       // the local calendar day of date
     int msOfDay = 0; // the local time of day of date, in milliseconds
     double coefficient = 0.0;
@@ -32,28 +32,28 @@ struct TExamRow {
     std::optional<int> wrong;      // BadAnswer
     std::optional<double> seconds; // TestDt, in seconds rounded to the millisecond
     std::optional<double> perItem; // Avg: mean seconds per item
-    TLineText presented;           // MyAnswerList, comma text as stored
-    TLineText answers;             // ValidAnswerList, comma text as stored
+    LineText presented;            // MyAnswerList, comma text as stored
+    LineText answers;              // ValidAnswerList, comma text as stored
 
     // Milliseconds since 30 December 1899 on the local wall clock: a key that orders every date,
     // also those before the epoch, whose stored form keeps the time of day as a positive fraction.
     qint64 timeKey() const;
 };
 
-struct TExamSet {
-    std::vector<TExamRow> exams; // oldest first; exams of one moment keep their file order
-    QStringList warnings;        // one line per section left out
+struct ExamSet {
+    std::vector<ExamRow> exams; // oldest first; exams of one moment keep their file order
+    QStringList warnings;       // one line per section left out
 };
 
 // Reads every section of the store as an exam. A section is left out, with one warning naming it,
 // when it has no ExamDate or no ExamResult, when a number it holds does not parse (or is not
 // finite), or when its date lies outside the years 1 to 9999. A section name that appears twice
 // is read once. Never changes the store.
-TExamSet ReadExams(const TMyIniFile& ini);
+ExamSet ReadExams(const IniFile& ini);
 
 // Keeps the exams whose calendar day lies from `from` to `to`, both included; an invalid bound
 // does not limit.
-std::vector<TExamRow> ExamsBetween(std::vector<TExamRow> exams, const QDate& from, const QDate& to);
+std::vector<ExamRow> ExamsBetween(std::vector<ExamRow> exams, const QDate& from, const QDate& to);
 
 // "2007-03-15T14:30:00", with ".mmm" when the milliseconds are not zero: ISO 8601 local time.
 QByteArray IsoDateTime(const QDate& day, int msOfDay);
@@ -72,8 +72,8 @@ bool NeedsFormulaGuard(QStringView text);
 // GuardFormula; numbers are bare, with "." as the decimal point; a missing number is an empty
 // field.
 QByteArray CsvHeader();
-void AppendCsvRow(const TExamRow& exam, QByteArray& out);
+void AppendCsvRow(const ExamRow& exam, QByteArray& out);
 
 // One exam as a JSON object on one line, UTF-8 (RFC 8259); the item lists are arrays of strings
 // read from the comma text; a missing number is null. The text is exact: no formula guard.
-void AppendJsonObject(const TExamRow& exam, QByteArray& out);
+void AppendJsonObject(const ExamRow& exam, QByteArray& out);

@@ -1,6 +1,6 @@
 #include "cli/HistoryStats.h"
 
-#include "core/HistoryUnit.h"
+#include "core/History.h"
 
 #include <QLocale>
 #include <cmath>
@@ -17,8 +17,8 @@ QString number(double v) {
 
 } // namespace
 
-THistoryStats ComputeStats(const std::vector<TExamRow>& exams) {
-    THistoryStats s;
+HistoryStats ComputeStats(const std::vector<ExamRow>& exams) {
+    HistoryStats s;
     s.count = static_cast<int>(exams.size());
     if (exams.empty())
         return s;
@@ -32,11 +32,11 @@ THistoryStats ComputeStats(const std::vector<TExamRow>& exams) {
         sum += exams[i].coefficient;
     s.lastMean = sum / s.lastCount;
 
-    for (const TExamRow& e : exams) {
+    for (const ExamRow& e : exams) {
         if (s.months.empty() || s.months.back().year != e.day.year() ||
             s.months.back().month != e.day.month())
             s.months.push_back({e.day.year(), e.day.month(), 0, 0.0});
-        THistoryStats::Month& m = s.months.back();
+        HistoryStats::Month& m = s.months.back();
         // A running mean keeps its precision over any number of exams.
         ++m.count;
         m.mean += (e.coefficient - m.mean) / m.count;
@@ -47,12 +47,12 @@ THistoryStats ComputeStats(const std::vector<TExamRow>& exams) {
     if (exams.size() >= 2) {
         const double n = static_cast<double>(exams.size());
         double mx = 0.0, my = 0.0;
-        for (const TExamRow& e : exams) {
+        for (const ExamRow& e : exams) {
             mx += static_cast<double>(e.timeKey()) / kMSecsPerDay / n;
             my += e.coefficient / n;
         }
         double sxy = 0.0, sxx = 0.0;
-        for (const TExamRow& e : exams) {
+        for (const ExamRow& e : exams) {
             const double dx = static_cast<double>(e.timeKey()) / kMSecsPerDay - mx;
             sxy += dx * (e.coefficient - my);
             sxx += dx * dx;
@@ -63,17 +63,17 @@ THistoryStats ComputeStats(const std::vector<TExamRow>& exams) {
     return s;
 }
 
-QString StatsText(const THistoryStats& s, const std::vector<TExamRow>& exams) {
+QString StatsText(const HistoryStats& s, const std::vector<ExamRow>& exams) {
     QString out = QStringLiteral("Экзаменов: %1\n").arg(s.count);
     if (s.count == 0)
         return out;
-    const TExamRow& best = exams[*s.best];
+    const ExamRow& best = exams[*s.best];
     out += QStringLiteral("Лучший коэффициент: %1 — %2\n")
                .arg(number(best.coefficient), HistoryDateText(best.date));
     out += QStringLiteral("Среднее за последние %1: %2\n").arg(s.lastCount).arg(number(s.lastMean));
     out += QStringLiteral("Среднее по месяцам:\n");
     const QLocale locale;
-    for (const THistoryStats::Month& m : s.months)
+    for (const HistoryStats::Month& m : s.months)
         out += QStringLiteral("  %1 %2: %3 (экзаменов: %4)\n")
                    .arg(locale.standaloneMonthName(m.month))
                    .arg(m.year)

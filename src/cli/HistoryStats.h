@@ -7,7 +7,7 @@
 #include <vector>
 
 // The figures of a history that --stats prints.
-struct THistoryStats {
+struct HistoryStats {
     struct Month {
         int year = 0;
         int month = 0;
@@ -25,7 +25,7 @@ struct THistoryStats {
 };
 
 // Figures of exams given oldest first.
-THistoryStats ComputeStats(const std::vector<TExamRow>& exams);
+HistoryStats ComputeStats(const std::vector<ExamRow>& exams);
 
 // The figures as Russian text, numbers in the user's locale with two decimals, one item a line.
-QString StatsText(const THistoryStats& stats, const std::vector<TExamRow>& exams);
+QString StatsText(const HistoryStats& stats, const std::vector<ExamRow>& exams);

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     if (!out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         !err.open(fileno(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered))
         return CliExit::WriteFailed;
-    const TCliEnvironment env{QCoreApplication::applicationDirPath(),
-                              qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME")};
+    const CliEnvironment env{QCoreApplication::applicationDirPath(),
+                             qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME")};
     return RunHistoryCli(args, env, out, err);
 }

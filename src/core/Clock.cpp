@@ -19,7 +19,7 @@ SystemClock::SystemClock() {
     monotonicBase();
 }
 
-TDateTime SystemClock::Now() const {
+DateTime SystemClock::Now() const {
     return DateTimeFromQDateTime(QDateTime::currentDateTime());
 }
 

@@ -9,7 +9,7 @@ class Clock {
 public:
     virtual ~Clock() = default;
     // Local date and time as days since 30 December 1899.
-    virtual TDateTime Now() const = 0;
+    virtual DateTime Now() const = 0;
     // Milliseconds from an arbitrary fixed start; never goes backwards.
     virtual qint64 MonotonicMSecs() const = 0;
 };
@@ -17,7 +17,7 @@ public:
 class SystemClock final : public Clock {
 public:
     SystemClock();
-    TDateTime Now() const override;
+    DateTime Now() const override;
     qint64 MonotonicMSecs() const override;
 };
 

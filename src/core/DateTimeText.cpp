@@ -24,7 +24,7 @@ QString TimeSeparator() {
     return QStringLiteral(":");
 }
 
-qint64 DurationToMSecs(TDateTime days) {
+qint64 DurationToMSecs(DateTime days) {
     if (!std::isfinite(days))
         return 0;
     const double ms = days * kMSecsPerDay;
@@ -36,13 +36,13 @@ qint64 DurationToMSecs(TDateTime days) {
 namespace {
 // Milliseconds of the time-of-day part, as the day-count form splits a value: the whole value is
 // rounded to milliseconds first, so 0.99999999999 days becomes the next day's midnight.
-qint64 timeOfDayMSecs(TDateTime value) {
+qint64 timeOfDayMSecs(DateTime value) {
     const qint64 total = DurationToMSecs(std::fabs(value));
     return total % 86400000;
 }
 } // namespace
 
-QString FormatDuration(TDateTime value) {
+QString FormatDuration(DateTime value) {
     const qint64 ms = timeOfDayMSecs(value);
     const qint64 s = ms / 1000;
     const QString sep = TimeSeparator();
@@ -50,11 +50,11 @@ QString FormatDuration(TDateTime value) {
     return two(s / 3600) + sep + two((s / 60) % 60) + sep + two(s % 60);
 }
 
-double TimeOfDaySeconds(TDateTime value) {
+double TimeOfDaySeconds(DateTime value) {
     return static_cast<double>(timeOfDayMSecs(value)) / 1000.0;
 }
 
-TDateTime DateTimeFromQDateTime(const QDateTime& dt) {
+DateTime DateTimeFromQDateTime(const QDateTime& dt) {
     // Local wall-clock fields, not UTC: the stored value is local time with no zone.
     const QDateTime local = dt.toLocalTime();
     const qint64 days = epoch().date().daysTo(local.date());
@@ -62,7 +62,7 @@ TDateTime DateTimeFromQDateTime(const QDateTime& dt) {
     return days >= 0 ? days + frac : days - frac;
 }
 
-QDateTime QDateTimeFromDateTime(TDateTime value) {
+QDateTime QDateTimeFromDateTime(DateTime value) {
     if (!std::isfinite(value) || std::fabs(value) > 3.0e6)
         return QDateTime(epoch());
     const double whole = std::trunc(value);

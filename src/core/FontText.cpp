@@ -2,7 +2,7 @@
 
 #include "core/BitsText.h"
 #include "core/NameValue.h"
-#include "core/ZorvikSettings.h"
+#include "core/SettingsKeys.h"
 
 namespace {
 QStringList splitLines(const QString& text) {
@@ -24,7 +24,7 @@ QStringList splitLines(const QString& text) {
 }
 } // namespace
 
-QString FontToIniText(const TFontData& font) {
+QString FontToIniText(const FontData& font) {
     const QLatin1String crlf("\r\n");
     QString out;
     if (!font.name.isEmpty())
@@ -42,7 +42,7 @@ QString FontToIniText(const TFontData& font) {
     return out;
 }
 
-void IniTextToFont(TFontData& font, const QString& text) {
+void IniTextToFont(FontData& font, const QString& text) {
     const QStringList lines = splitLines(text);
     const QString name = NameValue::Value(lines, QStringLiteral("FontName"));
     if (!name.isEmpty())
@@ -62,13 +62,13 @@ void IniTextToFont(TFontData& font, const QString& text) {
         font.color = *color;
 }
 
-QString ReadFontText(const TMyIniFile& ini) {
+QString ReadFontText(const IniFile& ini) {
     QStringList lines;
     ini.ReadSectionValues(Settings::FontSection, lines);
     return lines.join(QStringLiteral("\r\n"));
 }
 
-void WriteFontText(TMyIniFile& ini, const QString& text) {
+void WriteFontText(IniFile& ini, const QString& text) {
     ini.EraseSection(Settings::FontSection);
     for (const QString& line : splitLines(text)) {
         const qsizetype eq = line.indexOf(QLatin1Char('='));

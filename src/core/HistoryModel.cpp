@@ -1,13 +1,13 @@
 #include "core/HistoryModel.h"
 
-#include "core/ResStrUnit.h"
+#include "core/Messages.h"
 
 #include <algorithm>
 #include <numeric>
 
-THistoryModel::THistoryModel(QObject* parent) : QAbstractTableModel(parent) {}
+HistoryModel::HistoryModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void THistoryModel::SetEntries(std::vector<THistoryEntry> entries) {
+void HistoryModel::SetEntries(std::vector<HistoryEntry> entries) {
     beginResetModel();
     m_entries = std::move(entries);
     m_order.resize(m_entries.size());
@@ -18,33 +18,33 @@ void THistoryModel::SetEntries(std::vector<THistoryEntry> entries) {
     endResetModel();
 }
 
-const THistoryEntry& THistoryModel::EntryAt(int row) const {
+const HistoryEntry& HistoryModel::EntryAt(int row) const {
     return m_entries[static_cast<size_t>(m_order[static_cast<size_t>(row)])];
 }
 
-int THistoryModel::rowCount(const QModelIndex& parent) const {
+int HistoryModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_order.size());
 }
 
-int THistoryModel::columnCount(const QModelIndex& parent) const {
+int HistoryModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : 2;
 }
 
-QVariant THistoryModel::data(const QModelIndex& index, int role) const {
+QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     if (role != Qt::DisplayRole)
         return {};
-    const THistoryEntry& e = EntryAt(index.row());
+    const HistoryEntry& e = EntryAt(index.row());
     return index.column() == 0 ? HistoryDateText(e.date) : HistoryResultText(e.result);
 }
 
-QVariant THistoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     if (section == 0)
-        return ResStr::HistoryDateColumn;
+        return Messages::HistoryDateColumn;
     if (section == 1)
-        return ResStr::HistoryResultColumn;
+        return Messages::HistoryResultColumn;
     return {};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/HistoryUnit.h"
+#include "core/History.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -10,17 +10,17 @@
 // made only when the list draws a row, so that a lifetime of exams costs a record each. Rows are
 // the oldest first, exams of the same moment in saving order; the records themselves keep the
 // saving order, which the chart shows.
-class THistoryModel : public QAbstractTableModel {
+class HistoryModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit THistoryModel(QObject* parent = nullptr);
+    explicit HistoryModel(QObject* parent = nullptr);
 
     // Replaces every row (a model reset).
-    void SetEntries(std::vector<THistoryEntry> entries);
+    void SetEntries(std::vector<HistoryEntry> entries);
     // The records in saving order.
-    const std::vector<THistoryEntry>& Entries() const { return m_entries; }
+    const std::vector<HistoryEntry>& Entries() const { return m_entries; }
     // The record a row shows; row must lie in [0, rowCount()).
-    const THistoryEntry& EntryAt(int row) const;
+    const HistoryEntry& EntryAt(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -30,7 +30,7 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<THistoryEntry> m_entries;
+    std::vector<HistoryEntry> m_entries;
     // Row -> index into m_entries.
     std::vector<int> m_order;
 };

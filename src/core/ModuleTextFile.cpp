@@ -1,8 +1,8 @@
 #include "core/ModuleTextFile.h"
 
 #include "core/Cp1251.h"
-#include "core/MyIniFile.h"
-#include "core/ResStrUnit.h"
+#include "core/IniFile.h"
+#include "core/Messages.h"
 #include "core/TextFormat.h"
 
 #include <QFile>
@@ -24,7 +24,7 @@ bool Read(const QString& path, QString* text, QString* reason) {
         *reason = f.errorString();
         return false;
     }
-    const QString tooLarge = Format(ResStr::TextFileTooLarge, {kMaxBytes / (1024 * 1024)});
+    const QString tooLarge = Format(Messages::TextFileTooLarge, {kMaxBytes / (1024 * 1024)});
     if (f.size() > kMaxBytes) {
         *reason = tooLarge;
         return false;
@@ -41,7 +41,7 @@ bool Read(const QString& path, QString* text, QString* reason) {
     }
     for (const char c : bytes) {
         if (!isTextByte(static_cast<unsigned char>(c))) {
-            *reason = ResStr::TextFileNotText;
+            *reason = Messages::TextFileNotText;
             return false;
         }
     }
@@ -58,7 +58,7 @@ bool Write(const QString& path, const QString& text, QString* reason) {
     QByteArray bytes;
     QString bad;
     if (!cp1251::encode(t, &bytes, &bad)) {
-        *reason = ResStr::CharNotInCodePage.arg(bad);
+        *reason = Messages::CharNotInCodePage.arg(bad);
         return false;
     }
     QSaveFile f(path);

@@ -3,9 +3,9 @@
 #include "core/CommaText.h"
 #include "core/FontText.h"
 
-TSettingsValues ReadSettingsValues(const TMyIniFile& ini, int migDigWidthDefault,
-                                   int migTimeLimitDefault) {
-    TSettingsValues v;
+SettingsValues ReadSettingsValues(const IniFile& ini, int migDigWidthDefault,
+                                  int migTimeLimitDefault) {
+    SettingsValues v;
     v.BackgroundColor = Settings::BackgroundColor(ini);
     v.PhoneFormat = Settings::PhoneFormat(ini);
     v.TestFontText = ReadFontText(ini);
@@ -25,7 +25,7 @@ TSettingsValues ReadSettingsValues(const TMyIniFile& ini, int migDigWidthDefault
     return v;
 }
 
-void WriteSettingsValues(TMyIniFile& ini, const TSettingsValues& v) {
+void WriteSettingsValues(IniFile& ini, const SettingsValues& v) {
     namespace Key = Settings::Key;
     const QString& section = Settings::Section;
     ini.WriteInteger(section, Key::BackgroundColor, v.BackgroundColor);

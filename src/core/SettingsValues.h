@@ -1,14 +1,14 @@
 #pragma once
 
-#include "core/MyIniFile.h"
-#include "core/ZorvikSettings.h"
+#include "core/IniFile.h"
+#include "core/SettingsKeys.h"
 
 #include <QString>
 #include <QStringList>
 
 // Everything the settings dialog edits, as one value: read from settings.ini when the dialog
 // opens and written back on OK.
-struct TSettingsValues {
+struct SettingsValues {
     int BackgroundColor = Settings::Default::BackgroundColor;
     QString PhoneFormat = Settings::Default::PhoneFormat;
     QString TestFontText; // section TestFont as font text
@@ -27,16 +27,16 @@ struct TSettingsValues {
     int MigDigWidth = Settings::Default::MigDigWidth;
     int MigTimeLimit = Settings::Default::MigTimeLimit;
 
-    bool operator==(const TSettingsValues&) const = default;
+    bool operator==(const SettingsValues&) const = default;
 };
 
 // Every value with its default; the two choices as the dialog shows them (any stored type other
 // than 0 is 1). The blink test's two values fall back to the given defaults.
-TSettingsValues ReadSettingsValues(const TMyIniFile& ini,
-                                   int migDigWidthDefault = Settings::Default::MigDigWidth,
-                                   int migTimeLimitDefault = Settings::Default::MigTimeLimit);
+SettingsValues ReadSettingsValues(const IniFile& ini,
+                                  int migDigWidthDefault = Settings::Default::MigDigWidth,
+                                  int migTimeLimitDefault = Settings::Default::MigTimeLimit);
 
 // Writes every value in the order the settings command always has, each write saving the file; a
 // null TestDataName keeps the stored one. Throws SaveError at the first failed save; what was
 // written before stays.
-void WriteSettingsValues(TMyIniFile& ini, const TSettingsValues& values);
+void WriteSettingsValues(IniFile& ini, const SettingsValues& values);

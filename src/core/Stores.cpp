@@ -7,7 +7,7 @@
 namespace {
 struct StoreSet {
     QString dir;
-    std::unique_ptr<TMyIniFile> modules, settings, results;
+    std::unique_ptr<IniFile> modules, settings, results;
 };
 StoreSet& stores() {
     static StoreSet s;
@@ -28,9 +28,9 @@ QString ProgramDir() {
 void OpenStores(const QString& programDir) {
     StoreSet& s = stores();
     s.dir = QDir::cleanPath(programDir);
-    s.modules = std::make_unique<TMyIniFile>(s.dir + QStringLiteral("/Data/modules.ini"));
-    s.settings = std::make_unique<TMyIniFile>(s.dir + QStringLiteral("/settings.ini"));
-    s.results = std::make_unique<TMyIniFile>(s.dir + QStringLiteral("/result.ini"));
+    s.modules = std::make_unique<IniFile>(s.dir + QStringLiteral("/Data/modules.ini"));
+    s.settings = std::make_unique<IniFile>(s.dir + QStringLiteral("/settings.ini"));
+    s.results = std::make_unique<IniFile>(s.dir + QStringLiteral("/result.ini"));
 }
 
 void CloseStores() {
@@ -41,17 +41,17 @@ void CloseStores() {
     s.dir.clear();
 }
 
-TMyIniFile& ModulesIni() {
+IniFile& ModulesIni() {
     ensureOpen();
     return *stores().modules;
 }
 
-TMyIniFile& SettingsIni() {
+IniFile& SettingsIni() {
     ensureOpen();
     return *stores().settings;
 }
 
-TMyIniFile& ResultIni() {
+IniFile& ResultIni() {
     ensureOpen();
     return *stores().results;
 }

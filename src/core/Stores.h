@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/MyIniFile.h"
+#include "core/IniFile.h"
 
 #include <QString>
 
@@ -13,8 +13,8 @@ QString ProgramDir();
 void OpenStores(const QString& programDir);
 void CloseStores();
 
-TMyIniFile& ModulesIni();  // Data/modules.ini
-TMyIniFile& SettingsIni(); // settings.ini
-TMyIniFile& ResultIni();   // result.ini
+IniFile& ModulesIni();  // Data/modules.ini
+IniFile& SettingsIni(); // settings.ini
+IniFile& ResultIni();   // result.ini
 
 QString HelpFilePath(); // Help/index.htm

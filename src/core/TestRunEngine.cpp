@@ -3,9 +3,9 @@
 #include "core/AnswerMatch.h"
 #include "core/BitsText.h"
 #include "core/CommaText.h"
+#include "core/Messages.h"
 #include "core/Random.h"
-#include "core/ResStrUnit.h"
-#include "core/ResultRecordUnit.h"
+#include "core/ResultRecord.h"
 #include "core/TextFormat.h"
 
 #include <algorithm>
@@ -60,7 +60,7 @@ TestRunEngine::Frame TestRunEngine::Tick(qint64 nowMs) {
             frame.kind = Frame::Kind::PaceBroken;
             // How long the item now on screen has been there, even if a move on was already asked.
             const qint64 onScreen = m_shownCount > 0 ? nowMs - m_onScreenSince : 0;
-            frame.message = Format(ResStr::PaceRuleBroken,
+            frame.message = Format(Messages::PaceRuleBroken,
                                    {m_config.TimeLimit / 1000.0, m_config.ElementCount,
                                     FormatDuration(static_cast<double>(onScreen) / kMSecsPerDay)});
             return frame;
@@ -112,7 +112,7 @@ void TestRunEngine::RestartItem(qint64 nowMs) {
 }
 
 QString TestRunEngine::ShownCounterText() const {
-    return Format(ResStr::ShownCounter, {m_presented.size(), m_config.ElementCount});
+    return Format(Messages::ShownCounter, {m_presented.size(), m_config.ElementCount});
 }
 
 void TestRunEngine::BeginRecall() {
@@ -134,7 +134,7 @@ QString TestRunEngine::Tip() const {
 QString TestRunEngine::RecallCounterText() const {
     if (AllAnswered())
         return QString();
-    return Format(ResStr::RecallCounter, {m_answers.size() + 1, m_config.ElementCount});
+    return Format(Messages::RecallCounter, {m_answers.size() + 1, m_config.ElementCount});
 }
 
 void TestRunEngine::setPresentationTimes() {
@@ -163,7 +163,7 @@ TestRunEngine::Check TestRunEngine::CheckAnswers() {
         const qsizetype given = std::max<qsizetype>(m_answers.size(), 1);
         check.outcome = Check::Outcome::Failed;
         check.meanTime = Result.PresentationSeconds / static_cast<double>(given);
-        check.message = Format(ResStr::ErrorRuleBroken, {m_config.MaxWrongPercent});
+        check.message = Format(Messages::ErrorRuleBroken, {m_config.MaxWrongPercent});
         while (m_answers.size() < m_presented.size())
             m_answers.append(QString());
         m_meanTime = check.meanTime;

@@ -32,7 +32,7 @@ public:
         int RightCount = 0;
         int WrongCount = 0;
         int CompletedRightCount = 0;
-        TDateTime PresentationTime = 0.0; // days
+        DateTime PresentationTime = 0.0; // days
         double PresentationSeconds = 0.0;
 
         bool operator==(const Outcome&) const = default;

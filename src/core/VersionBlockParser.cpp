@@ -1,26 +1,26 @@
 #include "core/VersionBlockParser.h"
 
-QString VersionKeyName(TVersionType kind) {
+QString VersionKeyName(VersionField kind) {
     switch (kind) {
-    case TVersionType::vtCompanyName:
+    case VersionField::CompanyName:
         return QStringLiteral("CompanyName");
-    case TVersionType::vtFileDescription:
+    case VersionField::FileDescription:
         return QStringLiteral("FileDescription");
-    case TVersionType::vtFileVersion:
+    case VersionField::FileVersion:
         return QStringLiteral("FileVersion");
-    case TVersionType::vtInternalName:
+    case VersionField::InternalName:
         return QStringLiteral("InternalName");
-    case TVersionType::vtLegalCopyright:
+    case VersionField::LegalCopyright:
         return QStringLiteral("LegalCopyright");
-    case TVersionType::vtLegalTradeMark:
+    case VersionField::LegalTradeMark:
         return QStringLiteral("LegalTrademarks");
-    case TVersionType::vtOriginalFileName:
+    case VersionField::OriginalFileName:
         return QStringLiteral("OriginalFilename");
-    case TVersionType::vtProductName:
+    case VersionField::ProductName:
         return QStringLiteral("ProductName");
-    case TVersionType::vtProductVersion:
+    case VersionField::ProductVersion:
         return QStringLiteral("ProductVersion");
-    case TVersionType::vtComments:
+    case VersionField::Comments:
         return QStringLiteral("Comments");
     }
     return QString();

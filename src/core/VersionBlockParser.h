@@ -6,22 +6,22 @@
 #include <vector>
 
 // The ten standard version strings of a program file, in the order the version block lists them.
-enum class TVersionType {
-    vtCompanyName,
-    vtFileDescription,
-    vtFileVersion,
-    vtInternalName,
-    vtLegalCopyright,
-    vtLegalTradeMark,
-    vtOriginalFileName,
-    vtProductName,
-    vtProductVersion,
-    vtComments
+enum class VersionField {
+    CompanyName,
+    FileDescription,
+    FileVersion,
+    InternalName,
+    LegalCopyright,
+    LegalTradeMark,
+    OriginalFileName,
+    ProductName,
+    ProductVersion,
+    Comments
 };
 inline constexpr int kVersionTypeCount = 10;
 
 // The key each kind is stored under in a string block.
-QString VersionKeyName(TVersionType kind);
+QString VersionKeyName(VersionField kind);
 
 // A version block as the build embeds it in the executable: the marker, the payload size and its
 // checksum (32-bit little-endian each), then the payload: entries of (16-bit path length, path,

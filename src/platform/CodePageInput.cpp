@@ -85,9 +85,9 @@ void KeepToCodePage(QLineEdit* edit) {
         edit->setText(cp1251::storable(edit->text(), kPastedReplacement));
 }
 
-TCodePageMemo::TCodePageMemo(QWidget* parent) : QPlainTextEdit(parent) {}
+CodePageMemo::CodePageMemo(QWidget* parent) : QPlainTextEdit(parent) {}
 
-void TCodePageMemo::keyPressEvent(QKeyEvent* event) {
+void CodePageMemo::keyPressEvent(QKeyEvent* event) {
     if (refuseTyped(event)) {
         event->accept();
         return;
@@ -95,12 +95,12 @@ void TCodePageMemo::keyPressEvent(QKeyEvent* event) {
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void TCodePageMemo::inputMethodEvent(QInputMethodEvent* event) {
+void CodePageMemo::inputMethodEvent(QInputMethodEvent* event) {
     filterCommit(event);
     QPlainTextEdit::inputMethodEvent(event);
 }
 
-void TCodePageMemo::insertFromMimeData(const QMimeData* source) {
+void CodePageMemo::insertFromMimeData(const QMimeData* source) {
     if (!source->hasText() || cp1251::canEncode(source->text())) {
         QPlainTextEdit::insertFromMimeData(source);
         return;

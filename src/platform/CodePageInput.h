@@ -12,10 +12,10 @@ class QLineEdit;
 void KeepToCodePage(QLineEdit* edit);
 
 // A multi-line edit with the same rule, for lists of items.
-class TCodePageMemo : public QPlainTextEdit {
+class CodePageMemo : public QPlainTextEdit {
     Q_OBJECT
 public:
-    explicit TCodePageMemo(QWidget* parent = nullptr);
+    explicit CodePageMemo(QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,6 +1,6 @@
 #include "platform/FontColorDialog.h"
 
-#include "core/ResStrUnit.h"
+#include "core/Messages.h"
 #include "platform/Colors.h"
 
 #include <QBoxLayout>
@@ -40,10 +40,10 @@ protected:
 QString extraColorName(int value) {
     if (IsSystemColor(value)) {
         const auto n = static_cast<unsigned>(value) & 0xFFu;
-        if (n < std::size(ResStr::SystemColorNames) && !ResStr::SystemColorNames[n].isEmpty())
-            return ResStr::SystemColorNames[n];
+        if (n < std::size(Messages::SystemColorNames) && !Messages::SystemColorNames[n].isEmpty())
+            return Messages::SystemColorNames[n];
     }
-    return ResStr::OtherColorName;
+    return Messages::OtherColorName;
 }
 
 // The chooser finds a font's style in its list by name, and a plain font's made-up name ("Normal")
@@ -98,7 +98,7 @@ void nameChooserControls(QFontDialog* chooser) {
 
 } // namespace
 
-TFontColorDialog::TFontColorDialog(QWidget* owner, const QFont& font, int color)
+FontColorDialog::FontColorDialog(QWidget* owner, const QFont& font, int color)
     : QDialog(owner), m_chooser(new EmbeddedFontChooser(this)), m_colorBox(new QComboBox(this)),
       m_picker([](QWidget* parent, const QColor& shown) -> std::optional<QColor> {
           QColorDialog dialog(shown, parent);
@@ -116,7 +116,7 @@ TFontColorDialog::TFontColorDialog(QWidget* owner, const QFont& font, int color)
     m_colorBox->setObjectName(QStringLiteral("ColorBox"));
     m_colorBox->setAccessibleName(QStringLiteral("Цвет"));
     for (std::size_t i = 0; i < StandardColors.size(); ++i)
-        m_colorBox->addItem(ColorSample(StandardColors[i]), ResStr::StandardColorNames[i],
+        m_colorBox->addItem(ColorSample(StandardColors[i]), Messages::StandardColorNames[i],
                             StandardColors[i]);
     m_colorBox->addItem(kOtherEntry);
     SelectColor(color);
@@ -146,27 +146,27 @@ TFontColorDialog::TFontColorDialog(QWidget* owner, const QFont& font, int color)
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_colorBox, &QComboBox::activated, this, &TFontColorDialog::ColorBoxActivated);
+    connect(m_colorBox, &QComboBox::activated, this, &FontColorDialog::ColorBoxActivated);
     // The chooser keeps the sample in its own palette when the font changes; the colour is ours.
-    connect(m_chooser, &QFontDialog::currentFontChanged, this, &TFontColorDialog::ShowSampleColor);
+    connect(m_chooser, &QFontDialog::currentFontChanged, this, &FontColorDialog::ShowSampleColor);
     ShowSampleColor();
 }
 
-TFontColorDialog::~TFontColorDialog() = default;
+FontColorDialog::~FontColorDialog() = default;
 
-QFont TFontColorDialog::SelectedFont() const {
+QFont FontColorDialog::SelectedFont() const {
     return m_chooser->currentFont();
 }
 
-int TFontColorDialog::SelectedColor() const {
+int FontColorDialog::SelectedColor() const {
     return m_colorBox->itemData(m_shownIndex).toInt();
 }
 
-void TFontColorDialog::AddColor(int value, const QString& name, int at) {
+void FontColorDialog::AddColor(int value, const QString& name, int at) {
     m_colorBox->insertItem(at, ColorSample(value), name, value);
 }
 
-void TFontColorDialog::SelectColor(int value) {
+void FontColorDialog::SelectColor(int value) {
     int index = m_colorBox->findData(value);
     if (index < 0) {
         // At most one colour beyond the basic ones: the one the dialog started from, or the last
@@ -181,7 +181,7 @@ void TFontColorDialog::SelectColor(int value) {
     m_shownIndex = index;
 }
 
-void TFontColorDialog::ColorBoxActivated(int index) {
+void FontColorDialog::ColorBoxActivated(int index) {
     if (index == m_colorBox->count() - 1) {
         const std::optional<QColor> chosen = m_picker(this, ColorFromInt(SelectedColor()));
         if (chosen)
@@ -194,7 +194,7 @@ void TFontColorDialog::ColorBoxActivated(int index) {
     ShowSampleColor();
 }
 
-void TFontColorDialog::ShowSampleColor() {
+void FontColorDialog::ShowSampleColor() {
     if (m_sample == nullptr)
         return;
     QPalette p = m_sample->palette();

@@ -14,11 +14,11 @@ class QLineEdit;
 // colour dialog. Colours are in the files' form (0x00BBGGRR, or 0xFF0000nn for a system
 // colour): a system colour the dialog started from stays one until the user picks another, so a
 // colour that follows the palette is never mistaken for one the user chose.
-class TFontColorDialog : public QDialog {
+class FontColorDialog : public QDialog {
     Q_OBJECT
 public:
-    TFontColorDialog(QWidget* owner, const QFont& font, int color);
-    ~TFontColorDialog() override;
+    FontColorDialog(QWidget* owner, const QFont& font, int color);
+    ~FontColorDialog() override;
 
     QFont SelectedFont() const;
     int SelectedColor() const;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-QFont FontFromData(const TFontData& data) {
+QFont FontFromData(const FontData& data) {
     QFont font(data.name);
     font.setPointSize(std::clamp(data.size, kMinFontPoints, kMaxFontPoints));
     font.setBold(data.bold);

@@ -10,4 +10,4 @@ inline constexpr int kMaxFontPoints = 400;
 
 // The font a stored font description stands for: its face, its size kept to kMinFontPoints to
 // kMaxFontPoints, and its styles. The colour is not part of a QFont.
-QFont FontFromData(const TFontData& data);
+QFont FontFromData(const FontData& data);

@@ -1,6 +1,6 @@
 #include "platform/Prompts.h"
 
-#include "core/ResStrUnit.h"
+#include "core/Messages.h"
 #include "platform/CodePageInput.h"
 #include "platform/FontColorDialog.h"
 
@@ -51,7 +51,7 @@ public:
         return dlg.selectedFiles().constFirst();
     }
     bool ChooseFont(QWidget* owner, QFont& font, int& color) override {
-        TFontColorDialog dialog(owner, font, color);
+        FontColorDialog dialog(owner, font, color);
         if (dialog.exec() != QDialog::Accepted)
             return false;
         font = dialog.SelectedFont();
@@ -72,19 +72,19 @@ void SetAppPrompts(Prompts* prompts) {
 }
 
 void ShowWarning(QWidget* owner, const QString& text) {
-    AppPrompts().Message(owner, ResStr::Warning, text, QMessageBox::Warning, QMessageBox::Ok);
+    AppPrompts().Message(owner, Messages::Warning, text, QMessageBox::Warning, QMessageBox::Ok);
 }
 
 void ShowInformation(QWidget* owner, const QString& text) {
-    AppPrompts().Message(owner, ResStr::Information, text, QMessageBox::Information,
+    AppPrompts().Message(owner, Messages::Information, text, QMessageBox::Information,
                          QMessageBox::Ok);
 }
 
 void ShowError(QWidget* owner, const QString& text) {
-    AppPrompts().Message(owner, ResStr::Error, text, QMessageBox::Critical, QMessageBox::Ok);
+    AppPrompts().Message(owner, Messages::Error, text, QMessageBox::Critical, QMessageBox::Ok);
 }
 
 bool AskYesNo(QWidget* owner, const QString& text) {
-    return AppPrompts().Message(owner, ResStr::Confirmation, text, QMessageBox::Question,
+    return AppPrompts().Message(owner, Messages::Confirmation, text, QMessageBox::Question,
                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/MyIniFile.h"
+#include "core/IniFile.h"
 
 #include <QColor>
 #include <QFont>

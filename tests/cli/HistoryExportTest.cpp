@@ -3,7 +3,7 @@
 #include "cli/HistoryExport.h"
 #include "cli/HistoryStats.h"
 #include "core/CommaText.h"
-#include "core/HistoryUnit.h"
+#include "core/History.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -38,9 +38,9 @@ const QStringList kPresented = {QStringLiteral("=HYPERLINK(\"x\")"),
                                 QStringLiteral("Ж"),
                                 QStringLiteral("12")};
 
-TExamSet ReadText(const QByteArray& bytes) {
+ExamSet ReadText(const QByteArray& bytes) {
     QTemporaryDir dir;
-    const TMyIniFile ini(WriteHistory(dir, bytes));
+    const IniFile ini(WriteHistory(dir, bytes));
     return ReadExams(ini);
 }
 
@@ -65,7 +65,7 @@ TEST(HistoryExport, CsvAndJsonRoundTripEveryField) {
     const QString path = WriteHistory(dir, file);
     QString saved;
     {
-        TMyIniFile program(path);
+        IniFile program(path);
         saved = SaveExamSection(program,
                                 {QStringLiteral("ValidAnswerList=") + CommaText::Write(kPresented),
                                  QStringLiteral("MyAnswerList=") + CommaText::Write(kAnswers),
@@ -75,13 +75,13 @@ TEST(HistoryExport, CsvAndJsonRoundTripEveryField) {
                                  QStringLiteral("Avg=") + FloatToBitsText(9.5 / 7.0)},
                                 5.5, kDate + 2.0);
     }
-    const TMyIniFile ini(path);
-    TExamSet set = ReadExams(ini);
+    const IniFile ini(path);
+    ExamSet set = ReadExams(ini);
     ASSERT_TRUE(set.warnings.isEmpty()) << set.warnings.join(QLatin1Char('\n')).toStdString();
     ASSERT_EQ(set.exams.size(), 3u);
     // A field can hold any character only in memory (the file keeps one line per value): line
     // breaks and control characters must still come out quoted and escaped.
-    TExamRow synthetic = set.exams[0];
+    ExamRow synthetic = set.exams[0];
     synthetic.section = QStringLiteral("@a\r\nb\tc\x01");
     synthetic.presented = {QStringLiteral("MyAnswerList=\"x\ny\""), 13};
     synthetic.items.reset();
@@ -101,7 +101,7 @@ TEST(HistoryExport, CsvAndJsonRoundTripEveryField) {
 
     QByteArray csv = CsvHeader();
     QByteArray json = "[";
-    for (const TExamRow& e : set.exams) {
+    for (const ExamRow& e : set.exams) {
         AppendCsvRow(e, csv);
         if (json.size() > 1)
             json += ',';
@@ -178,9 +178,9 @@ TEST(HistoryExport, AnyByteOfTheFileComesOutAsUtf8) {
     const QByteArray file = "[" + name + "]\r\nExamDate=" + FloatToBitsText(kDate).toLatin1() +
                             "\r\nExamResult=0\r\nValidAnswerList=\"" + bytes.replace('"', "\"\"") +
                             "\"\r\n\r\n";
-    const TExamSet set = ReadText(file);
+    const ExamSet set = ReadText(file);
     ASSERT_EQ(set.exams.size(), 1u);
-    const TExamRow& e = set.exams[0];
+    const ExamRow& e = set.exams[0];
     QByteArray csv = CsvHeader();
     AppendCsvRow(e, csv);
     QByteArray json = "[";
@@ -219,7 +219,7 @@ TEST(HistoryExport, BadSectionsAreSkippedWithOneWarningEach) {
            Section(QStringLiteral("{Hex}"), kDate, 2.0, {QStringLiteral("NumsCnt=0x14")}) +
            // The store serves the last section of a name for both: one exam, not two.
            Section(QStringLiteral("{good}"), kDate - 1.0, 1.5));
-    const TExamSet set = ReadText(file);
+    const ExamSet set = ReadText(file);
     ASSERT_EQ(set.exams.size(), 2u);
     EXPECT_EQ(set.exams[0].section, QStringLiteral("{Good}"));
     EXPECT_EQ(set.exams[1].items, 20);
@@ -243,8 +243,8 @@ TEST(HistoryExport, BadSectionsAreSkippedWithOneWarningEach) {
 TEST(HistoryExport, DatesBeforeTheEpochKeepTheirTimeOfDay) {
     // -1.25 is 29 December 1899 at 06:00 and -1.75 the same day at 18:00: the later one has the
     // smaller number, and must still come second.
-    const TExamSet set = ReadText(Cp(Section(QStringLiteral("{Evening}"), -1.75, 2.0) +
-                                     Section(QStringLiteral("{Morning}"), -1.25, 1.0)));
+    const ExamSet set = ReadText(Cp(Section(QStringLiteral("{Evening}"), -1.75, 2.0) +
+                                    Section(QStringLiteral("{Morning}"), -1.25, 1.0)));
     ASSERT_EQ(set.exams.size(), 2u);
     EXPECT_EQ(IsoDateTime(set.exams[0].day, set.exams[0].msOfDay), "1899-12-29T06:00:00");
     EXPECT_EQ(IsoDateTime(set.exams[1].day, set.exams[1].msOfDay), "1899-12-29T18:00:00");
@@ -254,7 +254,7 @@ TEST(HistoryExport, JsonListsAreReadAsTheProgramReadsThem) {
     for (const char* text :
          {"", ",", "a,", ",a", "a,,b", "12,45,07", "ёлка,сосна", "a b,c", "\"a,b\",c", " a , b ",
           "x\x01y,z", "\"\"", "a,\"b", "a\\b,c\\", "1,=2,@3"}) {
-        TExamRow row;
+        ExamRow row;
         row.day = QDate(2007, 3, 15);
         row.answers = {S(text), 0};
         QByteArray json;
@@ -335,11 +335,11 @@ TEST(HistoryStats, FiguresComputedByHand) {
         QString file;
         for (size_t i = 0; i < c.exams.size(); ++i)
             file += Section(QStringLiteral("{%1}").arg(i), c.exams[i].first, c.exams[i].second);
-        const TExamSet set = ReadText(Cp(file));
+        const ExamSet set = ReadText(Cp(file));
         EXPECT_EQ(StatsText(ComputeStats(set.exams), set.exams), c.text);
     }
     // The tie: the first of the two -0.5 exams is the best.
-    const TExamSet tie = ReadText(
+    const ExamSet tie = ReadText(
         Cp(Section(QStringLiteral("{a}"), 1.0, -0.5) + Section(QStringLiteral("{b}"), 2.0, -0.5)));
     EXPECT_EQ(ComputeStats(tie.exams).best, 0u);
 }

@@ -1,4 +1,4 @@
-#include "core/GeneratorsUnit.h"
+#include "core/Generators.h"
 #include "core/Random.h"
 
 #include <QString>

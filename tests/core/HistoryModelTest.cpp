@@ -1,12 +1,12 @@
 #include "core/HistoryModel.h"
-#include "core/ResStrUnit.h"
+#include "core/Messages.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(HistoryModel, RowsAreOldestFirstAndTextsComeFromTheRecords) {
-    THistoryModel model;
+    HistoryModel model;
     model.SetEntries({{QStringLiteral("{B}"), 40000.5, 10.0},
                       {QStringLiteral("{A}"), 39156.0, -2.4},
                       {QStringLiteral("{C}"), 40000.5, 3.0}});
@@ -21,8 +21,8 @@ TEST(HistoryModel, RowsAreOldestFirstAndTextsComeFromTheRecords) {
     EXPECT_EQ(model.Entries()[0].section, QStringLiteral("{B}"));
     EXPECT_EQ(model.index(0, 0).data().toString(), QStringLiteral("15.03.2007 (четверг)"));
     EXPECT_EQ(model.index(0, 1).data().toString(), QStringLiteral("   -2,40"));
-    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), ResStr::HistoryDateColumn);
-    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), ResStr::HistoryResultColumn);
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), Messages::HistoryDateColumn);
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), Messages::HistoryResultColumn);
 
     model.SetEntries({});
     EXPECT_EQ(model.rowCount(), 0);

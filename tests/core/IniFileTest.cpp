@@ -1,7 +1,7 @@
 #include "CoreTest.h"
 
 #include "core/Cp1251.h"
-#include "core/MyIniFile.h"
+#include "core/IniFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +23,7 @@ class IniLoadSave : public CoreTest, public ::testing::WithParamInterface<LoadCa
 TEST_P(IniLoadSave, FirstChangeRewritesInSavingFormat) {
     const LoadCase& c = GetParam();
     WriteFile(QStringLiteral("x.ini"), Cp1251Lines(c.file));
-    TMyIniFile ini(PathOf(QStringLiteral("x.ini")));
+    IniFile ini(PathOf(QStringLiteral("x.ini")));
     ini.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
     EXPECT_EQ(ReadFile(QStringLiteral("x.ini")), Cp1251Lines(c.saved)) << c.name;
 }
@@ -69,7 +69,7 @@ TEST_F(IniFileTest, TypedReadsFollowTheValueRules) {
               Cp1251Lines(QStringLiteral("[S]\nKey = Value\nHex=0x1F\nNeg=-16777201\nBad=abc\n"
                                          "Two=2\nBig=99999999999\nColor=0xFF00000F\nX0=0x\n"
                                          "Blank=\nHexBad=0xZZ\nHexLong=0x123456789\n")));
-    TMyIniFile ini(PathOf(QStringLiteral("x.ini")));
+    IniFile ini(PathOf(QStringLiteral("x.ini")));
     const QString s = QStringLiteral("S");
     EXPECT_EQ(ini.ReadString(s, QStringLiteral("key"), {}), QStringLiteral("Value"));
     EXPECT_EQ(ini.ReadString(s, QStringLiteral("missing"), QStringLiteral("d")),
@@ -92,8 +92,8 @@ TEST_F(IniFileTest, TypedReadsFollowTheValueRules) {
 TEST_F(IniFileTest, ReadsFromSavedBytesMatchTheDecodedLines) {
     WriteFile(QStringLiteral("x.ini"),
               Cp1251Lines(QStringLiteral("[S]\nKey=1\nkey=2\nПуть=Ж\nplain\nx=y=z\n=v\n\n")));
-    TMyIniFile lazy(PathOf(QStringLiteral("x.ini")));
-    TMyIniFile whole(PathOf(QStringLiteral("x.ini")));
+    IniFile lazy(PathOf(QStringLiteral("x.ini")));
+    IniFile whole(PathOf(QStringLiteral("x.ini")));
     QStringList lines;
     whole.ReadSectionValues(QStringLiteral("s"), lines);
     EXPECT_EQ(lines.size(), 6);
@@ -116,7 +116,7 @@ TEST_F(IniFileTest, ReadsFromSavedBytesMatchTheDecodedLines) {
     // Section names are found with letter case ignored, Cyrillic included; the last copy wins.
     WriteFile(QStringLiteral("y.ini"),
               Cp1251Lines(QStringLiteral("[Раздел]\nk=1\n\n[{AB-C}]\nk=2\n\n[раздел]\nk=3\n\n")));
-    TMyIniFile named(PathOf(QStringLiteral("y.ini")));
+    IniFile named(PathOf(QStringLiteral("y.ini")));
     EXPECT_EQ(named.ReadString(QStringLiteral("РАЗДЕЛ"), QStringLiteral("k"), {}),
               QStringLiteral("3"));
     EXPECT_EQ(named.ReadString(QStringLiteral("{ab-c}"), QStringLiteral("k"), {}),
@@ -125,7 +125,7 @@ TEST_F(IniFileTest, ReadsFromSavedBytesMatchTheDecodedLines) {
 }
 
 TEST_F(IniFileTest, WritesKeepOrderAndSpellingOfTheWriter) {
-    TMyIniFile ini(PathOf(QStringLiteral("x.ini")));
+    IniFile ini(PathOf(QStringLiteral("x.ini")));
     ini.WriteInteger(QStringLiteral("B"), QStringLiteral("n"), -5);
     ini.WriteBool(QStringLiteral("A"), QStringLiteral("flag"), true);
     ini.WriteString(QStringLiteral("b"), QStringLiteral("N"), QStringLiteral("x=y"));
@@ -148,7 +148,7 @@ TEST_F(IniFileTest, WritesKeepOrderAndSpellingOfTheWriter) {
 }
 
 TEST_F(IniFileTest, MissingFileIsEmptyAndNotCreatedUntilAChange) {
-    TMyIniFile ini(PathOf(QStringLiteral("Data/modules.ini")));
+    IniFile ini(PathOf(QStringLiteral("Data/modules.ini")));
     QStringList sections;
     ini.ReadSections(sections);
     EXPECT_TRUE(sections.isEmpty());
@@ -157,7 +157,7 @@ TEST_F(IniFileTest, MissingFileIsEmptyAndNotCreatedUntilAChange) {
 
 TEST_F(IniFileTest, EraseOfDuplicateSectionRemovesEveryCopy) {
     WriteFile(QStringLiteral("x.ini"), Cp1251Lines(QStringLiteral("[S]\nK=1\n[S]\nK=2\n")));
-    TMyIniFile ini(PathOf(QStringLiteral("x.ini")));
+    IniFile ini(PathOf(QStringLiteral("x.ini")));
     ini.EraseSection(QStringLiteral("s"));
     EXPECT_FALSE(ini.SectionExists(QStringLiteral("S")));
     EXPECT_EQ(ReadFile(QStringLiteral("x.ini")), QByteArray());
@@ -168,7 +168,7 @@ TEST_F(IniFileTest, AnyBytesLoadAndSurviveARewrite) {
     for (int i = 0; i < 256; ++i)
         bytes += static_cast<char>(i);
     WriteFile(QStringLiteral("x.ini"), "[S]\r\nK=" + bytes.mid(33) + "\r\n");
-    TMyIniFile ini(PathOf(QStringLiteral("x.ini")));
+    IniFile ini(PathOf(QStringLiteral("x.ini")));
     ini.WriteString(QStringLiteral("T"), QStringLiteral("a"), QStringLiteral("b"));
     const QByteArray after = ReadFile(QStringLiteral("x.ini"));
     EXPECT_TRUE(after.startsWith("[S]\r\nK=" + bytes.mid(33) + "\r\n\r\n"));
@@ -177,7 +177,7 @@ TEST_F(IniFileTest, AnyBytesLoadAndSurviveARewrite) {
     QByteArray junk(300000, 'x');
     junk += QByteArray("\0\0[\0]\r\n=\r\n[", 12);
     WriteFile(QStringLiteral("y.ini"), junk);
-    TMyIniFile y(PathOf(QStringLiteral("y.ini")));
+    IniFile y(PathOf(QStringLiteral("y.ini")));
     QStringList sections;
     y.ReadSections(sections);
     EXPECT_LE(sections.size(), 1);
@@ -197,7 +197,7 @@ TEST_F(IniFileTest, TextTheCodePageCannotHoldIsRefusedAndTheNextChangeSaves) {
         for (const auto& [section, key, value] : places) {
             const QString file = QStringLiteral("x.ini");
             QFile::remove(PathOf(file));
-            TMyIniFile ini(PathOf(file));
+            IniFile ini(PathOf(file));
             ini.WriteString(s, QStringLiteral("K"), QStringLiteral("ok"));
             try {
                 ini.WriteString(section, key, value);
@@ -219,7 +219,7 @@ TEST_F(IniFileTest, FailedSaveKeepsChangeAndNextGoodSaveWritesEverything) {
     // The folder is replaced by a file, so no save can succeed whoever runs the test.
     const QString dir = PathOf(QStringLiteral("gone"));
     WriteFile(QStringLiteral("gone"), "not a folder");
-    TMyIniFile ini(dir + QStringLiteral("/settings.ini"));
+    IniFile ini(dir + QStringLiteral("/settings.ini"));
     EXPECT_THROW(ini.WriteString(QStringLiteral("S"), QStringLiteral("A"), QStringLiteral("1")),
                  SaveError);
     EXPECT_THROW(ini.WriteString(QStringLiteral("S"), QStringLiteral("B"), QStringLiteral("2")),

@@ -1,9 +1,9 @@
 #include "CoreTest.h"
 
 #include "core/CommaText.h"
-#include "core/LaunchUnit.h"
+#include "core/Launch.h"
+#include "core/ModuleStore.h"
 #include "core/Stores.h"
-#include "core/TestTypesUnit.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ const QStringList kIds = {QStringLiteral("TestNumsData1"), QStringLiteral("TestN
                           QStringLiteral("{MY}"), QStringLiteral("PhoneNums")};
 
 TEST_F(LaunchParamsTest, WithoutSettingsEachCommandUsesItsFixedValues) {
-    TLaunchParams intro = IntroductoryTestParams();
+    LaunchParams intro = IntroductoryTestParams();
     EXPECT_EQ(intro.dataName, QStringLiteral("TestNumsData1"));
     EXPECT_EQ(intro.run.ElementCount, 20);
     EXPECT_EQ(intro.run.TimeLimit, 6000);
@@ -23,7 +23,7 @@ TEST_F(LaunchParamsTest, WithoutSettingsEachCommandUsesItsFixedValues) {
     EXPECT_EQ(intro.run.MaxWrongPercent, 0);
     EXPECT_TRUE(intro.rangeKey.isEmpty());
 
-    const TLaunchParams train = TrainParams(SettingsIni(), kIds);
+    const LaunchParams train = TrainParams(SettingsIni(), kIds);
     EXPECT_EQ(train.dataName, QStringLiteral("TestNumsData1"));
     EXPECT_EQ(train.run.ElementCount, 20);
     EXPECT_EQ(train.run.TimeLimit, 6000);
@@ -32,7 +32,7 @@ TEST_F(LaunchParamsTest, WithoutSettingsEachCommandUsesItsFixedValues) {
     EXPECT_EQ(train.run.MaxWrongPercent, 0);
     EXPECT_EQ(train.rangeKey, QStringLiteral("TestRange"));
 
-    const TLaunchParams exam = ExamParams(SettingsIni());
+    const LaunchParams exam = ExamParams(SettingsIni());
     EXPECT_EQ(exam.dataName, QStringLiteral("TestNumsData1"));
     EXPECT_EQ(exam.run.ElementCount, 50);
     EXPECT_EQ(exam.run.TimeLimit, 11400);
@@ -47,13 +47,13 @@ TEST_F(LaunchParamsTest, SettingsDriveTrainingAndTheExam) {
                   "[ZorvikSettings]\nTestDataName={my}\nTestElValue=30\nTestTimeLimit=900\n"
                   "TestTimeLimitType=5\nInfiniteTime=1\nDoCalc=1\nShowCurrent=1\n"
                   "ExamElValue=70\nExamDataType=3\n")));
-    const TLaunchParams train = TrainParams(SettingsIni(), kIds);
+    const LaunchParams train = TrainParams(SettingsIni(), kIds);
     EXPECT_EQ(train.dataName, QStringLiteral("{MY}")) << "the module list's spelling";
     EXPECT_EQ(train.run.ElementCount, 30);
     // No time limit stands for the longest one.
     EXPECT_EQ(train.run.TimeLimit, kInfiniteTimeLimit);
     EXPECT_TRUE(train.run.MeanTimeLimit && train.run.DoCalc && train.run.ShowCurrent);
-    const TLaunchParams exam = ExamParams(SettingsIni());
+    const LaunchParams exam = ExamParams(SettingsIni());
     EXPECT_EQ(exam.dataName, QStringLiteral("TestNumsData2"));
     EXPECT_EQ(exam.run.ElementCount, 70);
     // Introductory test ignores them all.
@@ -85,7 +85,7 @@ TEST_F(LaunchParamsTest, DeletedTrainingModuleFallsBackAndHostileCountsAreBounde
                   Cp1251Lines(QStringLiteral("[ZorvikSettings]\nTestDataName=Gone\nTestElValue=") +
                               v + QStringLiteral("\nTestTimeLimit=") + v +
                               QStringLiteral("\nExamElValue=") + v + QStringLiteral("\n")));
-        const TLaunchParams train = TrainParams(SettingsIni(), kIds);
+        const LaunchParams train = TrainParams(SettingsIni(), kIds);
         EXPECT_EQ(train.dataName, QStringLiteral("TestNumsData1"));
         EXPECT_EQ(train.run.ElementCount, c.count) << c.value;
         EXPECT_EQ(train.run.TimeLimit, c.time) << c.value;

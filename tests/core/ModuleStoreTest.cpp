@@ -2,8 +2,8 @@
 
 #include "core/CommaText.h"
 #include "core/Cp1251.h"
+#include "core/ModuleStore.h"
 #include "core/Stores.h"
-#include "core/TestTypesUnit.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,9 +15,9 @@ const QString kModulesFile = QStringLiteral("Data/modules.ini");
 
 class ModuleStoreTest : public CoreTest {};
 
-QStringList idsOf(const TTestModuleArray& modules) {
+QStringList idsOf(const ModuleList& modules) {
     QStringList ids;
-    for (const TTestModule& m : modules)
+    for (const Module& m : modules)
         ids.append(m.Id);
     return ids;
 }
@@ -29,7 +29,7 @@ TEST_F(ModuleStoreTest, MissingOrEmptyFileHoldsOnlyThePhoneNumbers) {
     EXPECT_EQ(LoadModuleIds(ModulesIni()), QStringList{PhoneNumsId});
     EXPECT_EQ(ModuleDisplayName(ModulesIni(), PhoneNumsId), QStringLiteral("Телефонные номера"));
 
-    const TTestModule m = ReadTestModule(ModulesIni(), QStringLiteral("Нет такого"));
+    const Module m = ReadTestModule(ModulesIni(), QStringLiteral("Нет такого"));
     EXPECT_EQ(m.Id, QStringLiteral("Нет такого"));
     EXPECT_FALSE(m.Standart);
     EXPECT_EQ(m.Name, QStringLiteral("Name"));
@@ -79,12 +79,12 @@ TEST_F(ModuleStoreTest, ReplacingLeavesExactlyTheArrayWithItsThreeKeys) {
     WriteFile(kModulesFile, Cp1251Lines(QStringLiteral(
                                 "; a comment\n[old]\nName=Старый\nExtra=1\n"
                                 "[keep]\nStandart=1\nName=Остаётся\nData=1,2\nColor=5\n")));
-    TTestModuleArray modules = LoadAllModules(ModulesIni());
+    ModuleList modules = LoadAllModules(ModulesIni());
     ASSERT_EQ(idsOf(modules), (QStringList{QStringLiteral("keep"), QStringLiteral("old")}));
     modules.erase(modules.begin() + 1);
     modules.push_back(
-        TTestModule{QStringLiteral("{0A}"), false, QStringLiteral("Новый"),
-                    CommaText::Write({QStringLiteral("синий кит"), QStringLiteral("ёж")})});
+        Module{QStringLiteral("{0A}"), false, QStringLiteral("Новый"),
+               CommaText::Write({QStringLiteral("синий кит"), QStringLiteral("ёж")})});
     ReplaceAllModules(ModulesIni(), modules);
     const QByteArray expected = Cp1251Lines(QStringLiteral("[keep]\nStandart=1\nName=Остаётся\n"
                                                            "Data=1,2\n\n"
@@ -102,15 +102,15 @@ TEST_F(ModuleStoreTest, ReplacingLeavesExactlyTheArrayWithItsThreeKeys) {
 
 TEST_F(ModuleStoreTest, ReplacingKeepsNamesAsEnteredAndMergesIdsThatDifferInCase) {
     // Two hand-edited sections whose ids differ only in case are one section to the store.
-    const TTestModuleArray modules = {
-        TTestModule{QStringLiteral("mod"), false, QStringLiteral(" Мой "), QStringLiteral("1")},
-        TTestModule{QStringLiteral("other"), false, QStringLiteral("Другой"), QString()},
-        TTestModule{QStringLiteral("MOD"), true, QStringLiteral("Второй"), QStringLiteral("2")},
+    const ModuleList modules = {
+        Module{QStringLiteral("mod"), false, QStringLiteral(" Мой "), QStringLiteral("1")},
+        Module{QStringLiteral("other"), false, QStringLiteral("Другой"), QString()},
+        Module{QStringLiteral("MOD"), true, QStringLiteral("Второй"), QStringLiteral("2")},
     };
     ReplaceAllModules(ModulesIni(), modules);
     EXPECT_EQ(LoadModuleIds(ModulesIni()),
               (QStringList{QStringLiteral("mod"), QStringLiteral("other"), PhoneNumsId}));
-    const TTestModule merged = ReadTestModule(ModulesIni(), QStringLiteral("mod"));
+    const Module merged = ReadTestModule(ModulesIni(), QStringLiteral("mod"));
     EXPECT_EQ(merged.Name, QStringLiteral("Второй"));
     EXPECT_TRUE(merged.Standart);
     EXPECT_EQ(merged.Data, QStringLiteral("2"));
@@ -124,9 +124,9 @@ TEST_F(ModuleStoreTest, ReplacingKeepsNamesAsEnteredAndMergesIdsThatDifferInCase
 TEST_F(ModuleStoreTest, FailedReplaceLeavesStoreAndFileAsTheyWere) {
     WriteFile(kModulesFile, Cp1251Lines(QStringLiteral("[a]\nStandart=1\nName=А\nData=1\n\n")));
     const QByteArray before = ReadFile(kModulesFile);
-    TTestModuleArray modules = LoadAllModules(ModulesIni());
+    ModuleList modules = LoadAllModules(ModulesIni());
     modules[0].Name = QStringLiteral("Имя с 漢");
-    modules.push_back(TTestModule{QStringLiteral("b"), false, QStringLiteral("Б"), QString()});
+    modules.push_back(Module{QStringLiteral("b"), false, QStringLiteral("Б"), QString()});
     EXPECT_THROW(ReplaceAllModules(ModulesIni(), modules), SaveError);
     EXPECT_EQ(ReadFile(kModulesFile), before);
     EXPECT_EQ(LoadModuleIds(ModulesIni()), (QStringList{QStringLiteral("a"), PhoneNumsId}));
@@ -143,14 +143,14 @@ TEST_F(ModuleStoreTest, FailedReplaceLeavesStoreAndFileAsTheyWere) {
 TEST_F(ModuleStoreTest, FirstSaveMakesAMissingDataFolder) {
     ASSERT_FALSE(QDir(PathOf(QStringLiteral("Data"))).exists());
     ReplaceAllModules(ModulesIni(),
-                      {TTestModule{QStringLiteral("m"), false, QStringLiteral("М"), QString()}});
+                      {Module{QStringLiteral("m"), false, QStringLiteral("М"), QString()}});
     EXPECT_EQ(ReadFile(kModulesFile),
               Cp1251Lines(QStringLiteral("[m]\nStandart=0\nName=М\nData=\n\n")));
 }
 
 TEST_F(ModuleStoreTest, LineBreaksInAValueCannotSplitTheSection) {
-    ReplaceAllModules(ModulesIni(), {TTestModule{QStringLiteral("m"), false,
-                                                 QStringLiteral("два\r\n[x]"), QString()}});
+    ReplaceAllModules(ModulesIni(), {Module{QStringLiteral("m"), false,
+                                            QStringLiteral("два\r\n[x]"), QString()}});
     ReopenStores();
     EXPECT_EQ(LoadModuleIds(ModulesIni()), (QStringList{QStringLiteral("m"), PhoneNumsId}));
     EXPECT_EQ(ReadTestModule(ModulesIni(), QStringLiteral("m")).Name, QStringLiteral("два  [x]"));
@@ -179,16 +179,16 @@ TEST_F(ModuleStoreTest, ShippedFileHoldsTheStandardModulesInSavingFormat) {
         twoDigits.append(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')));
     for (int i = 0; i < 1000; ++i)
         threeDigits.append(QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0')));
-    const TTestModule m1 = ReadTestModule(ModulesIni(), StandardModule2Digits);
-    const TTestModule m2 = ReadTestModule(ModulesIni(), StandardModule3Digits);
+    const Module m1 = ReadTestModule(ModulesIni(), StandardModule2Digits);
+    const Module m2 = ReadTestModule(ModulesIni(), StandardModule3Digits);
     EXPECT_EQ(ModuleItems(m1), twoDigits);
     EXPECT_EQ(ModuleItems(m2), threeDigits);
     EXPECT_EQ(m1.Name, QStringLiteral("Двухзначные числа (00-99)"));
     EXPECT_EQ(m2.Name, QStringLiteral("Трехзначные числа (000-999)"));
 
-    const TTestModuleArray all = LoadAllModules(ModulesIni());
+    const ModuleList all = LoadAllModules(ModulesIni());
     ASSERT_GE(all.size(), 3u);
-    for (const TTestModule& m : all) {
+    for (const Module& m : all) {
         EXPECT_TRUE(m.Standart) << m.Id.toStdString();
         const QStringList items = ModuleItems(m);
         EXPECT_GE(items.size(), 100) << m.Id.toStdString();

@@ -1,6 +1,6 @@
+#include "core/ResultRecord.h"
 #include "core/BitsText.h"
 #include "core/CommaText.h"
-#include "core/ResultRecordUnit.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -27,7 +27,7 @@ TEST(ResultRecordTest, ReadsEveryEntryOfACompletedRun) {
         line(ResultKey::Avg, FloatToBitsText(3.456)),
         line(ResultKey::ExamResult, FloatToBitsText(-2.75)),
     };
-    const TResultDetails d = ParseResultRecord(record);
+    const ResultDetails d = ParseResultRecord(record);
     EXPECT_EQ(d.answers, answers);
     EXPECT_EQ(d.presented, presented);
     EXPECT_EQ(d.testDt, 0.0432);
@@ -40,7 +40,7 @@ TEST(ResultRecordTest, ReadsEveryEntryOfACompletedRun) {
 }
 
 TEST(ResultRecordTest, MissingEntriesReadAsNothing) {
-    const TResultDetails d = ParseResultRecord({QStringLiteral("Other=1"), QStringLiteral("junk")});
+    const ResultDetails d = ParseResultRecord({QStringLiteral("Other=1"), QStringLiteral("junk")});
     EXPECT_TRUE(d.answers.isEmpty());
     EXPECT_TRUE(d.presented.isEmpty());
     EXPECT_EQ(d.testDt, 0.0);
@@ -53,7 +53,7 @@ TEST(ResultRecordTest, MissingEntriesReadAsNothing) {
 }
 
 TEST(ResultRecordTest, KeysIgnoreLetterCaseAndTheFirstLineCounts) {
-    const TResultDetails d =
+    const ResultDetails d =
         ParseResultRecord({QStringLiteral("numscnt=20"), QStringLiteral("NumsCnt=30"),
                            QStringLiteral("VALIDANSWERLIST=x,y")});
     EXPECT_EQ(d.numsCnt, 20);
@@ -63,7 +63,7 @@ TEST(ResultRecordTest, KeysIgnoreLetterCaseAndTheFirstLineCounts) {
 TEST(ResultRecordTest, InvalidCountsReadAsZero) {
     for (const QString& junk : {QStringLiteral("abc"), QStringLiteral("12abc"), QString(),
                                 QStringLiteral("99999999999"), QStringLiteral("1.5")}) {
-        const TResultDetails d =
+        const ResultDetails d =
             ParseResultRecord({line(ResultKey::NumsCnt, junk), line(ResultKey::OkAnswer, junk),
                                line(ResultKey::BadAnswer, junk)});
         EXPECT_EQ(d.numsCnt, 0) << junk.toStdString();
@@ -75,7 +75,7 @@ TEST(ResultRecordTest, InvalidCountsReadAsZero) {
 TEST(ResultRecordTest, UnreadableOrNonFiniteNumbersReadAsZero) {
     const QString nan = FloatToBitsText(std::numeric_limits<double>::quiet_NaN());
     const QString inf = FloatToBitsText(std::numeric_limits<double>::infinity());
-    const TResultDetails d =
+    const ResultDetails d =
         ParseResultRecord({line(ResultKey::TestDt, QStringLiteral("x1")), line(ResultKey::Avg, nan),
                            line(ResultKey::ExamResult, inf)});
     EXPECT_EQ(d.testDt, 0.0);

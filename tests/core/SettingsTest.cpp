@@ -1,16 +1,16 @@
 #include "CoreTest.h"
 
 #include "core/FontText.h"
+#include "core/SettingsKeys.h"
 #include "core/SettingsValues.h"
 #include "core/Stores.h"
-#include "core/ZorvikSettings.h"
 
 namespace {
 
 class SettingsTest : public CoreTest {};
 
 TEST_F(SettingsTest, MissingFileGivesEveryDefault) {
-    const TMyIniFile& ini = SettingsIni();
+    const IniFile& ini = SettingsIni();
     EXPECT_EQ(Settings::BackgroundColor(ini), -16777201);
     EXPECT_EQ(Settings::PhoneFormat(ini), QStringLiteral("000-00-00"));
     EXPECT_EQ(Settings::TestElValue(ini), 20);
@@ -26,14 +26,14 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefault) {
     EXPECT_EQ(Settings::MigDigWidth(ini), 5);
     EXPECT_EQ(Settings::MigTimeLimit(ini), 3000);
     EXPECT_TRUE(Settings::FirstStart(ini));
-    EXPECT_EQ(ReadSettingsValues(ini), TSettingsValues{});
+    EXPECT_EQ(ReadSettingsValues(ini), SettingsValues{});
 }
 
 TEST_F(SettingsTest, TheDialogsValuesGoOutInTheCommandsOrderAndComeBack) {
     WriteFile(QStringLiteral("settings.ini"),
               Cp1251Lines(QStringLiteral("[ZorvikSettings]\nTestTimeLimitType=7\nExamDataType=-1\n"
                                          "TestDataName=Kept\n")));
-    TSettingsValues v = ReadSettingsValues(SettingsIni(), 9, 900);
+    SettingsValues v = ReadSettingsValues(SettingsIni(), 9, 900);
     EXPECT_EQ(v.TestTimeLimitType, 1); // any other type is the mean-time rule
     EXPECT_EQ(v.ExamDataType, 1);
     EXPECT_EQ(v.MigDigWidth, 9);
@@ -61,7 +61,7 @@ TEST_F(SettingsTest, HandEditedValuesParseOrFallBack) {
               Cp1251Lines(QStringLiteral("[ZorvikSettings]\nBackgroundColor=0x0000FF\n"
                                          "TestElValue=abc\nTestTimeLimitType=5\nDoCalc=2\n"
                                          "ExamElValue = 70\nFirstStart=0\n")));
-    const TMyIniFile& ini = SettingsIni();
+    const IniFile& ini = SettingsIni();
     EXPECT_EQ(Settings::BackgroundColor(ini), 0x0000FF);
     EXPECT_EQ(Settings::TestElValue(ini), 20);
     EXPECT_EQ(Settings::TestTimeLimitType(ini), 5);
@@ -71,7 +71,7 @@ TEST_F(SettingsTest, HandEditedValuesParseOrFallBack) {
 }
 
 TEST(FontText, TextFormAndApplication) {
-    TFontData f;
+    FontData f;
     f.name = QStringLiteral("Arial");
     f.size = 24;
     f.color = 255;
@@ -82,7 +82,7 @@ TEST(FontText, TextFormAndApplication) {
     f.name.clear();
     EXPECT_FALSE(FontToIniText(f).contains(QStringLiteral("FontName")));
 
-    TFontData g;
+    FontData g;
     IniTextToFont(g, QStringLiteral("fontname=") + QString(40, QLatin1Char('N')) +
                          QStringLiteral("\r\nFontSize=x\r\nFontStyleItalic=1\r\n"
                                         "FontStyleBold=2\r\nFontColor=0x0000FF"));
@@ -93,14 +93,14 @@ TEST(FontText, TextFormAndApplication) {
     EXPECT_EQ(g.color, 255);
 
     // Styles are only ever added.
-    TFontData bold;
+    FontData bold;
     bold.bold = true;
     IniTextToFont(bold, QStringLiteral("FontSize=10"));
     EXPECT_TRUE(bold.bold);
 }
 
 TEST_F(SettingsTest, FontSectionHoldsExactlyTheNewText) {
-    TFontData f;
+    FontData f;
     f.name = QStringLiteral("Times");
     f.size = 30;
     f.color = 0;
@@ -109,7 +109,7 @@ TEST_F(SettingsTest, FontSectionHoldsExactlyTheNewText) {
     f.bold = false;
     WriteFontText(SettingsIni(), FontToIniText(f));
     ReopenStores();
-    TFontData back;
+    FontData back;
     IniTextToFont(back, ReadFontText(SettingsIni()));
     EXPECT_EQ(back.name, QStringLiteral("Times"));
     EXPECT_EQ(back.size, 30);

@@ -1,12 +1,12 @@
 #include "ZorvikTest.h"
 
 #include "core/FontText.h"
-#include "core/LaunchUnit.h"
+#include "core/Launch.h"
+#include "core/SettingsKeys.h"
 #include "core/Stores.h"
-#include "core/ZorvikSettings.h"
-#include "ui/dialogs/MyPanelUnit.h"
-#include "ui/main/MainFormUnit.h"
-#include "ui/run/TestFormUnit.h"
+#include "ui/dialogs/BevelPanel.h"
+#include "ui/main/MainWindow.h"
+#include "ui/run/TestWindow.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -42,9 +42,9 @@ protected:
     // The item panel's colours as the training run gets them from the main window.
     Look LaunchLook() {
         Look look;
-        TMainForm main;
-        main.SetRunHook([&look](TTestForm& form, const TLaunchParams&) {
-            const auto* panel = form.findChild<TMyPanel*>(QStringLiteral("DataPanel"));
+        MainWindow main;
+        main.SetRunHook([&look](TestWindow& form, const LaunchParams&) {
+            const auto* panel = form.findChild<BevelPanel*>(QStringLiteral("DataPanel"));
             look = {panel->Color(), panel->FontColor()};
             return 2;
         });

@@ -1,12 +1,12 @@
 #include "ZorvikTest.h"
 
-#include "ui/blink/MigTestFormUnit.h"
-#include "ui/dialogs/PhoneSetupFormUnit.h"
-#include "ui/dialogs/SettingsFromUnit.h"
-#include "ui/modules/ModuleEditFormUnit.h"
-#include "ui/run/ExerciseFormUnit.h"
-#include "ui/run/InputTestDataFormUnit.h"
-#include "ui/run/TestFormUnit.h"
+#include "ui/blink/BlinkTestWindow.h"
+#include "ui/dialogs/PhonePatternDialog.h"
+#include "ui/dialogs/SettingsDialog.h"
+#include "ui/modules/ModuleEditor.h"
+#include "ui/run/AnswerEntryDialog.h"
+#include "ui/run/ExerciseDialog.h"
+#include "ui/run/TestWindow.h"
 
 #include <QScreen>
 #include <functional>
@@ -20,13 +20,13 @@ class PlacementTest : public ZorvikTest {};
 TEST_F(PlacementTest, WindowsOpenCentredOnTheScreen) {
     using Make = std::function<std::unique_ptr<QDialog>(QWidget*)>;
     const std::pair<const char*, Make> windows[] = {
-        {"test", [](QWidget* o) { return std::make_unique<TTestForm>(o); }},
-        {"exercise", [](QWidget* o) { return std::make_unique<TExerciseForm>(o); }},
-        {"data entry", [](QWidget* o) { return std::make_unique<TInputTestDataForm>(o); }},
-        {"module editor", [](QWidget* o) { return std::make_unique<TModuleEditForm>(o); }},
-        {"settings", [](QWidget* o) { return std::make_unique<TSettingsForm>(o); }},
-        {"phone pattern", [](QWidget* o) { return std::make_unique<TPhoneSetupForm>(o); }},
-        {"blink test", [](QWidget* o) { return std::make_unique<TMigTestForm>(o); }},
+        {"test", [](QWidget* o) { return std::make_unique<TestWindow>(o); }},
+        {"exercise", [](QWidget* o) { return std::make_unique<ExerciseDialog>(o); }},
+        {"data entry", [](QWidget* o) { return std::make_unique<AnswerEntryDialog>(o); }},
+        {"module editor", [](QWidget* o) { return std::make_unique<ModuleEditor>(o); }},
+        {"settings", [](QWidget* o) { return std::make_unique<SettingsDialog>(o); }},
+        {"phone pattern", [](QWidget* o) { return std::make_unique<PhonePatternDialog>(o); }},
+        {"blink test", [](QWidget* o) { return std::make_unique<BlinkTestWindow>(o); }},
     };
     QWidget owner;
     owner.setGeometry(10, 10, 200, 150);

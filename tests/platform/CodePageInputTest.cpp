@@ -1,9 +1,9 @@
 #include "ZorvikTest.h"
 
-#include "ui/dialogs/PhoneSetupFormUnit.h"
-#include "ui/modules/ModuleEditFormUnit.h"
-#include "ui/run/InputTestDataFormUnit.h"
-#include "ui/run/TestFormUnit.h"
+#include "ui/dialogs/PhonePatternDialog.h"
+#include "ui/modules/ModuleEditor.h"
+#include "ui/run/AnswerEntryDialog.h"
+#include "ui/run/TestWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -31,13 +31,13 @@ TEST_F(CodePageInputTest, StoredTextControlsTakeOnlyWhatTheCodePageHolds) {
         const char* control;
         std::function<std::unique_ptr<QWidget>()> make;
     } controls[] = {
-        {"AnswerEdit", [] { return std::make_unique<TTestForm>(); }},
-        {"Edit1", [] { return std::make_unique<TInputTestDataForm>(); }},
-        {"Edit20", [] { return std::make_unique<TInputTestDataForm>(); }},
-        {"PhoneEdit", [] { return std::make_unique<TPhoneSetupForm>(); }},
+        {"AnswerEdit", [] { return std::make_unique<TestWindow>(); }},
+        {"Edit1", [] { return std::make_unique<AnswerEntryDialog>(); }},
+        {"Edit20", [] { return std::make_unique<AnswerEntryDialog>(); }},
+        {"PhoneEdit", [] { return std::make_unique<PhonePatternDialog>(); }},
         {"NumsMemo",
          [] {
-             auto editor = std::make_unique<TModuleEditForm>();
+             auto editor = std::make_unique<ModuleEditor>();
              editor->LoadWorkingCopy();
              return editor;
          }},

@@ -22,13 +22,13 @@ protected:
         f.setPointSize(points);
         return f;
     }
-    static QColor SampleColor(const TFontColorDialog& d) {
+    static QColor SampleColor(const FontColorDialog& d) {
         const auto* sample =
             d.FontChooser()->findChild<QLineEdit*>(QStringLiteral("qt_fontDialog_sampleEdit"));
         return sample != nullptr ? sample->palette().color(QPalette::Text) : QColor();
     }
     // Shows the dialog, as the settings dialog does, and lets the action work on it.
-    static int Run(TFontColorDialog& d, const std::function<void()>& act) {
+    static int Run(FontColorDialog& d, const std::function<void()>& act) {
         QTimer::singleShot(0, qApp, [&d, act] {
             QApplication::setActiveWindow(&d);
             act();
@@ -54,7 +54,7 @@ TEST_F(FontColorDialogTest, StartsFromTheStoredColourAndKeepsASystemOneUntilAnot
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
-        TFontColorDialog d(nullptr, Font(14), c.stored);
+        FontColorDialog d(nullptr, Font(14), c.stored);
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Шрифт"));
         EXPECT_EQ(d.ColorBox()->currentText(), c.shown);
         EXPECT_EQ(d.SelectedColor(), c.stored);
@@ -75,7 +75,7 @@ TEST_F(FontColorDialogTest, StartsFromTheStoredStyles) {
             stored.setPointSize(20);
             stored.setBold(bold);
             stored.setItalic(italic);
-            TFontColorDialog d(nullptr, stored, 0);
+            FontColorDialog d(nullptr, stored, 0);
             const QFont shown = d.SelectedFont();
             EXPECT_EQ(shown.family(), QStringLiteral("DejaVu Serif"));
             EXPECT_EQ(shown.bold(), bold);
@@ -85,7 +85,7 @@ TEST_F(FontColorDialogTest, StartsFromTheStoredStyles) {
 }
 
 TEST_F(FontColorDialogTest, APickedColourIsTheUsersEvenWhereThePaletteShowsTheSame) {
-    TFontColorDialog d(nullptr, Font(12), static_cast<int>(0xFF000008u));
+    FontColorDialog d(nullptr, Font(12), static_cast<int>(0xFF000008u));
     QComboBox* box = d.ColorBox();
     const int result = Run(d, [&] {
         box->setFocus();
@@ -100,7 +100,7 @@ TEST_F(FontColorDialogTest, APickedColourIsTheUsersEvenWhereThePaletteShowsTheSa
 TEST_F(FontColorDialogTest, OtherOpensTheColourDialogAndCancelKeepsTheShownColour) {
     for (const bool ok : {true, false}) {
         SCOPED_TRACE(ok);
-        TFontColorDialog d(nullptr, Font(12), 0x0000FF);
+        FontColorDialog d(nullptr, Font(12), 0x0000FF);
         QComboBox* box = d.ColorBox();
         QTimer::singleShot(0, qApp, [ok] {
             auto* colors = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
@@ -121,7 +121,7 @@ TEST_F(FontColorDialogTest, OtherOpensTheColourDialogAndCancelKeepsTheShownColou
 TEST_F(FontColorDialogTest, EnterAnywhereTakesTheFontAndEscapeCancels) {
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         SCOPED_TRACE(key);
-        TFontColorDialog d(nullptr, Font(12), 0x000000);
+        FontColorDialog d(nullptr, Font(12), 0x000000);
         auto* size = d.FontChooser()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly).value(2);
         ASSERT_NE(size, nullptr);
         const int result = Run(d, [&] {
@@ -137,7 +137,7 @@ TEST_F(FontColorDialogTest, EnterAnywhereTakesTheFontAndEscapeCancels) {
 }
 
 TEST_F(FontColorDialogTest, EveryControlHasARussianName) {
-    TFontColorDialog d(nullptr, Font(12), 0x000000);
+    FontColorDialog d(nullptr, Font(12), 0x000000);
     d.show();
     for (QWidget* w : d.findChildren<QWidget*>()) {
         if (w->focusPolicy() == Qt::NoFocus || !w->isVisible() ||

@@ -2,12 +2,12 @@
 
 #include "core/BitsText.h"
 #include "core/CommaText.h"
+#include "core/ModuleStore.h"
 #include "core/Stores.h"
-#include "core/TestTypesUnit.h"
-#include "ui/dialogs/SettingsFromUnit.h"
-#include "ui/main/MainFormUnit.h"
+#include "ui/dialogs/SettingsDialog.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/SettingsTransfer.h"
-#include "ui/modules/ModuleEditFormUnit.h"
+#include "ui/modules/ModuleEditor.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -76,7 +76,7 @@ TEST_F(BigFiles, HistoryAndModuleLoadShowAndSave) {
     ReopenStores();
     Step("stores loaded");
     {
-        TMainForm form;
+        MainWindow form;
         QCoreApplication::sendPostedEvents(&form);
         Step("main window with its history shown");
         auto* tree = form.findChild<QTreeView*>(QStringLiteral("ResultVirtualDrawTree"));
@@ -88,7 +88,7 @@ TEST_F(BigFiles, HistoryAndModuleLoadShowAndSave) {
         ASSERT_EQ(tree->model()->rowCount(), kExams + 1);
     }
     {
-        TSettingsForm dialog;
+        SettingsDialog dialog;
         const QStringList ids = LoadModuleIds(ModulesIni());
         QStringList rangeTable;
         SettingsTransferIn(dialog, ids, rangeTable);
@@ -98,7 +98,7 @@ TEST_F(BigFiles, HistoryAndModuleLoadShowAndSave) {
         Step("settings range lists filled");
     }
     {
-        TModuleEditForm editor;
+        ModuleEditor editor;
         editor.LoadWorkingCopy();
         Step("module editor showing the module");
         ASSERT_EQ(editor.MemoText().count(QLatin1Char('\n')), kItems - 1);

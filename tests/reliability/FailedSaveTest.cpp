@@ -1,9 +1,9 @@
 #include "ZorvikTest.h"
 
 #include "core/BitsText.h"
-#include "core/MyIniFile.h"
+#include "core/IniFile.h"
 #include "core/Stores.h"
-#include "ui/main/MainFormUnit.h"
+#include "ui/main/MainWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,26 +59,26 @@ protected:
 
 struct HistoryCase {
     const char* name;
-    std::function<void(TMainForm&)> act;
+    std::function<void(MainWindow&)> act;
     QStringList left; // the exams the list and, after the next good save, the file hold
 };
 
 TEST_F(BlockedHistory, DeletionsThatCannotBeSavedAreShownAndSavedLater) {
     const std::vector<HistoryCase> cases = {
         {"delete one",
-         [](TMainForm& f) {
+         [](MainWindow& f) {
              auto* tree = f.findChild<QTreeView*>(QStringLiteral("ResultVirtualDrawTree"));
              tree->setCurrentIndex(tree->model()->index(1, 0));
              f.DelCurActionExecute();
          },
          {QStringLiteral("{A}"), QStringLiteral("{C}")}},
-        {"delete all", [](TMainForm& f) { f.DelAllActionExecute(); }, {}},
+        {"delete all", [](MainWindow& f) { f.DelAllActionExecute(); }, {}},
     };
     for (const HistoryCase& c : cases) {
         SCOPED_TRACE(c.name);
         WriteFile(QStringLiteral("result.ini"),
                   Exam("{A}", 39000.0) + Exam("{B}", 39001.0) + Exam("{C}", 39002.0));
-        TMainForm form;
+        MainWindow form;
         QCoreApplication::sendPostedEvents(&form);
         desktop.urls.clear();
         Block();
@@ -117,7 +117,7 @@ TEST_F(UnreadableFiles, AreReportedAtStartAndNeverWrittenOver) {
         {"folder", [](const QString& p) { QDir().mkpath(p + QStringLiteral("/inside")); },
          QStringLiteral("это папка")},
     };
-    const std::pair<QString, TMyIniFile& (*)()> files[] = {
+    const std::pair<QString, IniFile& (*)()> files[] = {
         {QStringLiteral("settings.ini"), &SettingsIni},
         {QStringLiteral("result.ini"), &ResultIni},
         {QStringLiteral("Data/modules.ini"), &ModulesIni},
@@ -135,7 +135,7 @@ TEST_F(UnreadableFiles, AreReportedAtStartAndNeverWrittenOver) {
             ReopenStores();
             const QFileInfo before(path);
             desktop.urls.clear();
-            TMainForm form;
+            MainWindow form;
             prompts.ExpectMessage(QMessageBox::Ok);
             QCoreApplication::sendPostedEvents(&form);
             prompts.Verify();

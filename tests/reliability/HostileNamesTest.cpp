@@ -1,6 +1,6 @@
 #include "ZorvikTest.h"
 
-#include "ui/modules/ModuleEditFormUnit.h"
+#include "ui/modules/ModuleEditor.h"
 
 #include <QDir>
 
@@ -21,7 +21,7 @@ TEST_F(HostileNames, ModuleFilesWithShellCharactersInTheirNames) {
                                QStringLiteral("line\nbreak.txt"),
                                QStringLiteral("-rf.txt"),
                                QStringLiteral("| touch pwned &.txt")};
-    TModuleEditForm form;
+    ModuleEditor form;
     form.LoadWorkingCopy();
     ASSERT_EQ(form.MemoText(), QStringLiteral("a\nb"));
     for (const QString& name : names) {

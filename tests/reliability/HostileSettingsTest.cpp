@@ -1,15 +1,15 @@
 #include "ModalDriver.h"
 #include "ZorvikTest.h"
 
-#include "core/LaunchUnit.h"
+#include "core/Launch.h"
+#include "core/ModuleStore.h"
+#include "core/SettingsKeys.h"
 #include "core/Stores.h"
-#include "core/TestTypesUnit.h"
-#include "core/ZorvikSettings.h"
-#include "ui/blink/MigTestFormUnit.h"
-#include "ui/dialogs/MySpeenEditUnit.h"
-#include "ui/dialogs/SettingsFromUnit.h"
-#include "ui/main/MainFormUnit.h"
-#include "ui/run/TestFormUnit.h"
+#include "ui/blink/BlinkTestWindow.h"
+#include "ui/dialogs/SettingsDialog.h"
+#include "ui/dialogs/SpinEdit.h"
+#include "ui/main/MainWindow.h"
+#include "ui/run/TestWindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -51,10 +51,10 @@ protected:
         ZorvikTest::SetUp();
         InstallShippedData();
         ReopenStores();
-        form = std::make_unique<TMainForm>();
+        form = std::make_unique<MainWindow>();
         QCoreApplication::sendPostedEvents(form.get());
         desktop.urls.clear();
-        form->SetRunHook([this](TTestForm&, const TLaunchParams& p) {
+        form->SetRunHook([this](TestWindow&, const LaunchParams& p) {
             ++runs;
             lastItems = p.run.Items;
             lastParams = p;
@@ -77,7 +77,7 @@ protected:
 
     // Runs one modal command, checking its window while it is shown, then closing it.
     template <typename Window>
-    void WithModal(void (TMainForm::*command)(), const std::function<void(Window&)>& check) {
+    void WithModal(void (MainWindow::*command)(), const std::function<void(Window&)>& check) {
         bool seen = false;
         DriveModal([&] { (form.get()->*command)(); },
                    [&](QWidget* modal) {
@@ -103,10 +103,10 @@ protected:
             ASSERT_LE(item.size(), 1000);
     }
 
-    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<MainWindow> form;
     int runs = 0;
     QStringList lastItems;
-    TLaunchParams lastParams;
+    LaunchParams lastParams;
 };
 
 TEST_F(HostileSettings, EveryCommandStaysInsideItsBounds) {
@@ -132,28 +132,31 @@ TEST_F(HostileSettings, EveryCommandStaysInsideItsBounds) {
             form->ExamActionExecute();
             CheckRun(before + 3);
 
-            WithModal<TMigTestForm>(&TMainForm::MigTestActionExecute, [](TMigTestForm& blink) {
-                EXPECT_GE(blink.DigitCount(), 1);
-                EXPECT_LE(blink.DigitCount(), kMaxBlinkDigits);
-                EXPECT_GE(blink.DisplayTime(), 1);
-                blink.StartTestButtonClick();
-                EXPECT_EQ(blink.CurrentNumber().size(), blink.DigitCount());
-            });
+            WithModal<BlinkTestWindow>(
+                &MainWindow::BlinkTestActionExecute, [](BlinkTestWindow& blink) {
+                    EXPECT_GE(blink.DigitCount(), 1);
+                    EXPECT_LE(blink.DigitCount(), kMaxBlinkDigits);
+                    EXPECT_GE(blink.DisplayTime(), 1);
+                    blink.StartTestButtonClick();
+                    EXPECT_EQ(blink.CurrentNumber().size(), blink.DigitCount());
+                });
 
             // The dialog shows each value inside its edit's range, and OK writes those back.
-            WithModal<TSettingsForm>(&TMainForm::SettingsActionExecute, [](TSettingsForm& dialog) {
-                for (const TMySpeenEdit* edit :
-                     {Child<TMySpeenEdit>(dialog, "TestElMySpeenEdit"),
-                      Child<TMySpeenEdit>(dialog, "TestTimeLimitMySpeenEdit"),
-                      Child<TMySpeenEdit>(dialog, "ExamElMySpeenEdit"),
-                      Child<TMySpeenEdit>(dialog, "MigDigWidthSpeenEdit"),
-                      Child<TMySpeenEdit>(dialog, "MigTimeLimitSpeenEdit")}) {
-                    EXPECT_GE(edit->Value(), edit->MinValue()) << edit->objectName().toStdString();
-                    EXPECT_LE(edit->Value(), edit->MaxValue()) << edit->objectName().toStdString();
-                }
-                dialog.accept();
-            });
-            const TMyIniFile& ini = SettingsIni();
+            WithModal<SettingsDialog>(
+                &MainWindow::SettingsActionExecute, [](SettingsDialog& dialog) {
+                    for (const SpinEdit* edit : {Child<SpinEdit>(dialog, "TestElSpinEdit"),
+                                                 Child<SpinEdit>(dialog, "TestTimeLimitSpinEdit"),
+                                                 Child<SpinEdit>(dialog, "ExamElSpinEdit"),
+                                                 Child<SpinEdit>(dialog, "MigDigWidthSpinEdit"),
+                                                 Child<SpinEdit>(dialog, "MigTimeLimitSpinEdit")}) {
+                        EXPECT_GE(edit->Value(), edit->MinValue())
+                            << edit->objectName().toStdString();
+                        EXPECT_LE(edit->Value(), edit->MaxValue())
+                            << edit->objectName().toStdString();
+                    }
+                    dialog.accept();
+                });
+            const IniFile& ini = SettingsIni();
             EXPECT_GE(Settings::TestElValue(ini), 10);
             EXPECT_LE(Settings::TestElValue(ini), 1000);
             EXPECT_GE(Settings::MigDigWidth(ini), 5);
@@ -173,11 +176,11 @@ TEST(StoreLines, LineBreaksInWrittenTextStayInsideTheirEntry) {
     const QString path = dir.filePath(QStringLiteral("s.ini"));
     const QString evil = QStringLiteral("0-0\r\n[Evil]\nFirstStart=1\rX");
     {
-        TMyIniFile ini(path);
+        IniFile ini(path);
         ini.WriteString(QStringLiteral("S"), QStringLiteral("PhoneFormat"), evil);
         ini.WriteValues(QStringLiteral("S\n[T]"), {{QStringLiteral("a\nb"), evil}});
     }
-    TMyIniFile back(path);
+    IniFile back(path);
     QStringList sections;
     back.ReadSections(sections);
     EXPECT_EQ(sections, (QStringList{QStringLiteral("S"), QStringLiteral("S [T]")}));

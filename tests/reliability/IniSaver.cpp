@@ -6,7 +6,7 @@
 //   ini_saver limit <file>  saves under a file-size limit, then without it, printing what
 //                           happened
 #include "ReliabilityText.h"
-#include "core/MyIniFile.h"
+#include "core/IniFile.h"
 
 #include <QFile>
 #include <QStringList>
@@ -18,7 +18,7 @@
 namespace {
 
 int GrowForEver(const QString& path) {
-    TMyIniFile ini(path);
+    IniFile ini(path);
     // The bound only keeps an orphaned child from running for ever.
     for (int s = ini.ReadInteger(Grow::Section(), QStringLiteral("Step"), 0) + 1; s < 10000000;
          ++s) {
@@ -47,7 +47,7 @@ int Limit(const QString& path) {
     // Past the limit the kernel sends SIGXFSZ, which would end the program; ignored, the write
     // fails with EFBIG instead and the save reports it.
     std::signal(SIGXFSZ, SIG_IGN);
-    TMyIniFile ini(path);
+    IniFile ini(path);
     ini.WriteString(QStringLiteral("S"), QStringLiteral("A"), QStringLiteral("1"));
     const QByteArray before = ReadAll(path);
     const auto size = static_cast<rlim_t>(before.size());

@@ -3,9 +3,9 @@
 #include "ModalDriver.h"
 #include "ZorvikTest.h"
 
+#include "core/ModuleStore.h"
 #include "core/Stores.h"
-#include "core/TestTypesUnit.h"
-#include "ui/dialogs/SettingsFromUnit.h"
+#include "ui/dialogs/SettingsDialog.h"
 #include "ui/main/SettingsTransfer.h"
 
 #include <QApplication>
@@ -35,8 +35,8 @@ protected:
     }
 
     // A fresh dialog filled from settings.ini, with the range lists filled as Execute fills them.
-    TSettingsForm& Open() {
-        form = std::make_unique<TSettingsForm>();
+    SettingsDialog& Open() {
+        form = std::make_unique<SettingsDialog>();
         range.clear();
         SettingsTransferIn(*form, ids, range);
         form->Prepare(ids, range);
@@ -57,5 +57,5 @@ protected:
 
     QStringList ids;
     QStringList range;
-    std::unique_ptr<TSettingsForm> form;
+    std::unique_ptr<SettingsDialog> form;
 };

@@ -2,27 +2,27 @@
 
 #include "core/BitsText.h"
 #include "core/CommaText.h"
-#include "core/HistoryUnit.h"
-#include "core/LaunchUnit.h"
+#include "core/History.h"
+#include "core/Launch.h"
+#include "core/ModuleStore.h"
 #include "core/NameValue.h"
-#include "core/ResultRecordUnit.h"
+#include "core/ResultRecord.h"
+#include "core/SettingsKeys.h"
 #include "core/Stores.h"
-#include "core/TestTypesUnit.h"
-#include "core/ZorvikSettings.h"
 #include "platform/FontColorDialog.h"
-#include "ui/blink/MigTestFormUnit.h"
-#include "ui/dialogs/AboutFormUnit.h"
-#include "ui/dialogs/PhoneSetupFormUnit.h"
-#include "ui/dialogs/SettingsFromUnit.h"
-#include "ui/main/MainFormUnit.h"
+#include "ui/blink/BlinkTestWindow.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/PhonePatternDialog.h"
+#include "ui/dialogs/SettingsDialog.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/SettingsTransfer.h"
-#include "ui/modules/ModuleEditFormUnit.h"
-#include "ui/results/Norm2FormUnit.h"
-#include "ui/results/NormFormUnit.h"
-#include "ui/results/ResultFormUnit.h"
-#include "ui/run/ExerciseFormUnit.h"
-#include "ui/run/InputTestDataFormUnit.h"
-#include "ui/run/TestFormUnit.h"
+#include "ui/modules/ModuleEditor.h"
+#include "ui/results/ExamNormsWindow.h"
+#include "ui/results/ResultDetailsWindow.h"
+#include "ui/results/TrainingNormsWindow.h"
+#include "ui/run/AnswerEntryDialog.h"
+#include "ui/run/ExerciseDialog.h"
+#include "ui/run/TestWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -46,7 +46,7 @@ const QStringList kAnswers = {
     QStringLiteral("63"), QStringLiteral("22"), QStringLiteral("84"), QStringLiteral("50")};
 constexpr int kWrong = 3;
 constexpr double kMeanSeconds = 4.35;
-constexpr TDateTime kRunTime = 20 * kMeanSeconds / 86400.0;
+constexpr DateTime kRunTime = 20 * kMeanSeconds / 86400.0;
 
 QStringList SampleRecord() {
     QStringList record;
@@ -69,9 +69,9 @@ void ShowAndSettle(QWidget& w) {
 void VisitTestRun(const SampleWindowVisitor& visit) {
     // The test window is built by the main window's own launch, so that it gets the stored colours
     // and font exactly as a real run does; the hook stands in for the modal loop.
-    TMainForm main;
+    MainWindow main;
     QCoreApplication::sendPostedEvents(&main);
-    main.SetRunHook([&visit](TTestForm& form, const TLaunchParams& p) {
+    main.SetRunHook([&visit](TestWindow& form, const LaunchParams& p) {
         if (!form.StartRun(p.run.Items, 5, kInfiniteTimeLimit, p.run.MeanTimeLimit, false, true,
                            false, true, p.run.MaxWrongPercent))
             return 2;
@@ -104,7 +104,7 @@ void FillSampleStores() {
     SettingsIni().WriteBool(Settings::Section, Settings::Key::FirstStart, false);
     // Eight exams over a month, getting better with practice.
     constexpr std::array<double, 8> kResults = {3.15, 3.9, 3.6, 4.75, 5.2, 6.05, 5.8, 7.1};
-    TDateTime date = 46329.78125; // 3 November 2026, 18:45
+    DateTime date = 46329.78125; // 3 November 2026, 18:45
     for (double result : kResults) {
         SaveExamSection(ResultIni(), SampleRecord(), result, date);
         date += 3.9;
@@ -113,7 +113,7 @@ void FillSampleStores() {
 
 void VisitSampleWindows(const SampleWindowVisitor& visit, const QString& programFile) {
     {
-        TMainForm main;
+        MainWindow main;
         QCoreApplication::sendPostedEvents(&main);
         main.resize(1100, 620);
         ShowAndSettle(main);
@@ -121,20 +121,20 @@ void VisitSampleWindows(const SampleWindowVisitor& visit, const QString& program
     }
     VisitTestRun(visit);
     {
-        TExerciseForm form;
+        ExerciseDialog form;
         form.Setup();
         ShowAndSettle(form);
         visit(QStringLiteral("exercise"), form);
         form.hide();
     }
     {
-        TInputTestDataForm form;
+        AnswerEntryDialog form;
         ShowAndSettle(form);
         visit(QStringLiteral("data-entry"), form);
         form.hide();
     }
     {
-        TResultForm form;
+        ResultDetailsWindow form;
         form.FillResult(kAnswers, kPresented, false, 7.1, kMeanSeconds, kWrong,
                         static_cast<int>(kPresented.size()) - kWrong,
                         static_cast<int>(kPresented.size()), kRunTime);
@@ -142,19 +142,19 @@ void VisitSampleWindows(const SampleWindowVisitor& visit, const QString& program
         visit(QStringLiteral("details"), form);
     }
     {
-        TNormForm form;
+        ExamNormsWindow form;
         ShowAndSettle(form);
         visit(QStringLiteral("norms"), form);
     }
     {
-        TNorm2Form form;
+        TrainingNormsWindow form;
         ShowAndSettle(form);
         visit(QStringLiteral("norms-training"), form);
     }
     {
         const QStringList ids = LoadModuleIds(ModulesIni());
         QStringList range;
-        TSettingsForm form;
+        SettingsDialog form;
         SettingsTransferIn(form, ids, range);
         form.Prepare(ids, range);
         ShowAndSettle(form);
@@ -171,30 +171,30 @@ void VisitSampleWindows(const SampleWindowVisitor& visit, const QString& program
     {
         QFont font(QStringLiteral("DejaVu Serif"));
         font.setPointSize(28);
-        TFontColorDialog form(nullptr, font, 0x800000);
+        FontColorDialog form(nullptr, font, 0x800000);
         ShowAndSettle(form);
         visit(QStringLiteral("font"), form);
     }
     {
-        TPhoneSetupForm form;
+        PhonePatternDialog form;
         ShowAndSettle(form);
         visit(QStringLiteral("phone"), form);
     }
     {
-        TModuleEditForm form;
+        ModuleEditor form;
         form.LoadWorkingCopy();
         ShowAndSettle(form);
         visit(QStringLiteral("modules"), form);
     }
     {
-        TMigTestForm form;
+        BlinkTestWindow form;
         form.SetDigitCount(Settings::MigDigWidth(SettingsIni()));
         form.SetDisplayTime(Settings::MigTimeLimit(SettingsIni()));
         ShowAndSettle(form);
         visit(QStringLiteral("blink"), form);
     }
     {
-        TAboutForm form(nullptr, programFile);
+        AboutDialog form(nullptr, programFile);
         ShowAndSettle(form);
         visit(QStringLiteral("about"), form);
     }

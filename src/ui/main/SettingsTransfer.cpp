@@ -3,26 +3,26 @@
 #include "core/SettingsValues.h"
 #include "core/Stores.h"
 #include "platform/Prompts.h"
-#include "ui/dialogs/SettingsFromUnit.h"
+#include "ui/dialogs/SettingsDialog.h"
 
-void SettingsTransferIn(TSettingsForm& form, const QStringList& moduleIds,
+void SettingsTransferIn(SettingsDialog& form, const QStringList& moduleIds,
                         QStringList& rangeTable) {
     // The blink test's values keep the dialog's own when the file has none.
-    const TSettingsValues shown = form.Values();
-    const TSettingsValues values =
+    const SettingsValues shown = form.Values();
+    const SettingsValues values =
         ReadSettingsValues(SettingsIni(), shown.MigDigWidth, shown.MigTimeLimit);
     form.SetValues(values, moduleIds);
     rangeTable = values.RangeTable;
 }
 
-void SettingsTransferOut(const TSettingsForm& form, const QStringList& rangeTable) {
-    TSettingsValues values = form.Values();
+void SettingsTransferOut(const SettingsDialog& form, const QStringList& rangeTable) {
+    SettingsValues values = form.Values();
     values.RangeTable = rangeTable;
     WriteSettingsValues(SettingsIni(), values);
 }
 
 bool SettingsActionExecute(QWidget* owner, const QStringList& moduleIds) {
-    TSettingsForm form(owner);
+    SettingsDialog form(owner);
     // Created for this one use: the dialog edits it in place, and it reaches the file only on OK.
     QStringList rangeTable;
     SettingsTransferIn(form, moduleIds, rangeTable);

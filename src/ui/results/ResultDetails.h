@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ResultRecordUnit.h"
+#include "core/ResultRecord.h"
 
 #include <QStringList>
 

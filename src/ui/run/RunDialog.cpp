@@ -1,17 +1,17 @@
 #include "ui/run/RunDialog.h"
 
-#include "core/ResStrUnit.h"
+#include "core/Messages.h"
 #include "platform/Prompts.h"
 
-void TRunDialog::reject() {
+void RunDialog::reject() {
     if (m_closeQueryAttached)
         CancelRequested();
     else
         QDialog::done(2);
 }
 
-bool TRunDialog::ConfirmCancel() {
-    if (!AskYesNo(this, ResStr::CancelTestQuestion))
+bool RunDialog::ConfirmCancel() {
+    if (!AskYesNo(this, Messages::CancelTestQuestion))
         return false;
     m_closeQueryAttached = false;
     return true;

@@ -5,7 +5,7 @@
 // A modal window of a test run. Closing it without result 1 (Escape, the title bar) goes through
 // its cancel action, which asks "Вы действительно хотите прервать тестирование?"; Yes detaches
 // the close check so the close goes through, No keeps the window open.
-class TRunDialog : public QDialog {
+class RunDialog : public QDialog {
     Q_OBJECT
 public:
     using QDialog::QDialog;

@@ -1,5 +1,5 @@
+#include "ui/dialogs/VersionInfo.h"
 #include "BuiltProgram.h"
-#include "ui/dialogs/rpVersionInfo.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -59,7 +59,7 @@ protected:
 
 TEST(VersionInfo, TheBuiltProgramCarriesItsVersion) {
     ASSERT_FALSE(BuiltProgram().isEmpty()) << "the built program's path is unknown";
-    TrpVersionInfo info(BuiltProgram());
+    VersionInfo info(BuiltProgram());
     EXPECT_EQ(info.CompanyName(), QStringLiteral("Zorvik"));
     EXPECT_EQ(info.FileDescription(), QString());
     EXPECT_EQ(info.FileVersion(), QStringLiteral("1.1.0.74"));
@@ -74,11 +74,11 @@ TEST(VersionInfo, TheBuiltProgramCarriesItsVersion) {
 
 // This test program links the reader but not the block: the reader must not find itself.
 TEST(VersionInfo, AProgramWithoutABlockHasNoVersion) {
-    TrpVersionInfo own;
-    TrpVersionInfo missing(QStringLiteral("/nonexistent/zorvik"));
+    VersionInfo own;
+    VersionInfo missing(QStringLiteral("/nonexistent/zorvik"));
     for (int i = 0; i < kVersionTypeCount; ++i) {
-        EXPECT_TRUE(own.GetVersionString(static_cast<TVersionType>(i)).isEmpty()) << i;
-        EXPECT_TRUE(missing.GetVersionString(static_cast<TVersionType>(i)).isEmpty()) << i;
+        EXPECT_TRUE(own.GetVersionString(static_cast<VersionField>(i)).isEmpty()) << i;
+        EXPECT_TRUE(missing.GetVersionString(static_cast<VersionField>(i)).isEmpty()) << i;
     }
 }
 
@@ -116,13 +116,13 @@ TEST_F(VersionFile, TheTranslationNamesTheStringBlock) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TrpVersionInfo info(Write(QByteArray(1000, 'x') + c.block + QByteArray(1000, '\0')));
+        VersionInfo info(Write(QByteArray(1000, 'x') + c.block + QByteArray(1000, '\0')));
         EXPECT_EQ(info.FileVersion(), c.fileVersion);
     }
 }
 
 TEST_F(VersionFile, StringsAreCodePage1251) {
-    TrpVersionInfo info(Write(
+    VersionInfo info(Write(
         MakeBlock({{"\\VarFileInfo\\Translation", kRussian},
                    {"\\StringFileInfo\\041904E3\\Comments", Str("\xCF\xF0\xE8\xE2\xE5\xF2")}})));
     EXPECT_EQ(info.Comments(), QStringLiteral("Привет"));
@@ -190,11 +190,11 @@ TEST(VersionBlockParse, ABrokenMarkerBeforeAWholeBlockIsSkipped) {
 }
 
 // The properties go through the virtual reader, so a derived reader can supply the strings.
-class FixedVersion : public TrpVersionInfo {
+class FixedVersion : public VersionInfo {
 public:
-    FixedVersion() : TrpVersionInfo(QString()) {}
-    QString GetVersionString(TVersionType kind) const override {
-        return kind == TVersionType::vtLegalTradeMark ? QStringLiteral("TM") : QString();
+    FixedVersion() : VersionInfo(QString()) {}
+    QString GetVersionString(VersionField kind) const override {
+        return kind == VersionField::LegalTradeMark ? QStringLiteral("TM") : QString();
     }
 };
 
@@ -202,8 +202,8 @@ TEST(VersionInfo, PropertiesAskTheVirtualReader) {
     FixedVersion info;
     EXPECT_EQ(info.LegalTradeMark(), QStringLiteral("TM"));
     EXPECT_EQ(info.property("LegalTradeMark").toString(), QStringLiteral("TM"));
-    EXPECT_EQ(VersionKeyName(TVersionType::vtLegalTradeMark), QStringLiteral("LegalTrademarks"));
-    EXPECT_EQ(VersionKeyName(TVersionType::vtOriginalFileName), QStringLiteral("OriginalFilename"));
+    EXPECT_EQ(VersionKeyName(VersionField::LegalTradeMark), QStringLiteral("LegalTrademarks"));
+    EXPECT_EQ(VersionKeyName(VersionField::OriginalFileName), QStringLiteral("OriginalFilename"));
 }
 
 } // namespace

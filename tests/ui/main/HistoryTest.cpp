@@ -3,11 +3,11 @@
 
 #include "core/BitsText.h"
 #include "core/CommaText.h"
-#include "core/HistoryUnit.h"
-#include "core/ResStrUnit.h"
+#include "core/History.h"
+#include "core/Messages.h"
 #include "core/Stores.h"
-#include "ui/main/MainFormUnit.h"
-#include "ui/results/HistoryChartUnit.h"
+#include "ui/main/MainWindow.h"
+#include "ui/results/HistoryChart.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -40,17 +40,17 @@ QByteArray Exam(const char* guid, double date, double result) {
 class HistoryTest : public ZorvikTest {
 protected:
     // Shows the window as the active one, so that the list can hold the keyboard focus.
-    static bool ShowActive(TMainForm& form) {
+    static bool ShowActive(MainWindow& form) {
         form.resize(900, 500);
         form.show();
         QApplication::setActiveWindow(&form);
         return QTest::qWaitForWindowActive(&form);
     }
-    QTreeView* Tree(TMainForm& f) {
+    QTreeView* Tree(MainWindow& f) {
         return f.findChild<QTreeView*>(QStringLiteral("ResultVirtualDrawTree"));
     }
-    THistoryChart* Chart(TMainForm& f) {
-        return f.findChild<THistoryChart*>(QStringLiteral("Chart"));
+    HistoryChart* Chart(MainWindow& f) {
+        return f.findChild<HistoryChart*>(QStringLiteral("Chart"));
     }
     static QString Cell(QTreeView* t, int row, int col) {
         return t->model()->index(row, col).data().toString();
@@ -62,7 +62,7 @@ protected:
         return out;
     }
     static void Focus(QTreeView* t, int row) { t->setCurrentIndex(t->model()->index(row, 0)); }
-    static QStringList Bars(THistoryChart* chart) {
+    static QStringList Bars(HistoryChart* chart) {
         QStringList out;
         for (int i = 0; i < chart->BarCount(); ++i)
             out << QString::number(chart->BarValue(i)) + QLatin1Char(' ') + chart->BarLabel(i);
@@ -83,7 +83,7 @@ TEST(HistoryTexts, CellsUnderARussianLocale) {
 
 TEST_F(HistoryTest, ExampleSectionIsListedAndCharted) {
     WriteFile(QStringLiteral("result.ini"), kExampleSection);
-    TMainForm form;
+    MainWindow form;
     QTreeView* tree = Tree(form);
     ASSERT_EQ(tree->model()->rowCount(), 1);
     EXPECT_EQ(Cell(tree, 0, 0), QStringLiteral("15.03.2007 14:30:00 (четверг)"));
@@ -99,7 +99,7 @@ TEST_F(HistoryTest, ListIsOldestFirstWhileChartKeepsSavingOrder) {
               Exam("{B}", 40000.5, 10.0) + Exam("{A}", 39000.25, -2.4) +
                   "[{NoDate}]\r\nJunk=1\r\nExamResult=9221120237041090560\r\n\r\n" +
                   Exam("{C}", 40000.5, 3.0));
-    TMainForm form;
+    MainWindow form;
     QTreeView* tree = Tree(form);
     EXPECT_EQ(Column(tree, 1),
               (QStringList{QStringLiteral("    0,00"), QStringLiteral("   -2,40"),
@@ -114,7 +114,7 @@ TEST_F(HistoryTest, ListIsOldestFirstWhileChartKeepsSavingOrder) {
 TEST_F(HistoryTest, DeletingAsksAndFocusesTheOldestRemaining) {
     WriteFile(QStringLiteral("result.ini"),
               Exam("{A}", 39000.0, 1.0) + Exam("{B}", 39001.0, 2.0) + Exam("{C}", 39002.0, 3.0));
-    TMainForm form;
+    MainWindow form;
     QCoreApplication::sendPostedEvents(&form);
     desktop.urls.clear();
     QTreeView* tree = Tree(form);
@@ -122,8 +122,8 @@ TEST_F(HistoryTest, DeletingAsksAndFocusesTheOldestRemaining) {
 
     prompts.ExpectMessage(QMessageBox::No);
     form.DelCurActionExecute();
-    EXPECT_EQ(prompts.Last().text, ResStr::DeleteResultQuestion);
-    EXPECT_EQ(prompts.Last().caption, ResStr::Confirmation);
+    EXPECT_EQ(prompts.Last().text, Messages::DeleteResultQuestion);
+    EXPECT_EQ(prompts.Last().caption, Messages::Confirmation);
     EXPECT_EQ(tree->model()->rowCount(), 3);
 
     Focus(tree, 1);
@@ -136,7 +136,7 @@ TEST_F(HistoryTest, DeletingAsksAndFocusesTheOldestRemaining) {
 
     prompts.ExpectMessage(QMessageBox::Yes);
     form.DelAllActionExecute();
-    EXPECT_EQ(prompts.Last().text, ResStr::DeleteAllResultsQuestion);
+    EXPECT_EQ(prompts.Last().text, Messages::DeleteAllResultsQuestion);
     EXPECT_EQ(tree->model()->rowCount(), 0);
     EXPECT_EQ(Chart(form)->BarCount(), 0);
     EXPECT_EQ(ReadFile(QStringLiteral("result.ini")), QByteArray());
@@ -150,7 +150,7 @@ TEST_F(HistoryTest, DeletingAsksAndFocusesTheOldestRemaining) {
 
 TEST_F(HistoryTest, SavingAnExamAppendsTheNineKeysInOrder) {
     WriteFile(QStringLiteral("result.ini"), kExampleSection);
-    TMainForm form;
+    MainWindow form;
     QCoreApplication::sendPostedEvents(&form);
     form.ResultRecord = {QStringLiteral("ValidAnswerList=") +
                              CommaText::Write({QStringLiteral("1, 2"), QStringLiteral("\"x\"")}),
@@ -188,7 +188,7 @@ TEST_F(HistoryTest, SavingAnExamAppendsTheNineKeysInOrder) {
 }
 
 TEST_F(HistoryTest, FailedSaveKeepsTheExamAndShowsThePath) {
-    TMainForm form;
+    MainWindow form;
     QCoreApplication::sendPostedEvents(&form);
     desktop.urls.clear();
     // A folder takes the file's place after the stores loaded it.
@@ -213,7 +213,7 @@ TEST_F(HistoryTest, ListShowsItsSortGlyphAndColumnsThatFillResizeAndMove) {
         many += Exam(QByteArray("{E" + QByteArray::number(i) + "}").constData(), 39000.0 + i, 1.0);
     for (const QByteArray& file : {Exam("{A}", 39000.0, 1.0), many}) {
         WriteFile(QStringLiteral("result.ini"), file);
-        TMainForm form;
+        MainWindow form;
         QCoreApplication::sendPostedEvents(&form);
         ASSERT_TRUE(ShowActive(form));
         QTreeView* tree = Tree(form);
@@ -250,7 +250,7 @@ TEST_F(HistoryTest, ListShowsItsSortGlyphAndColumnsThatFillResizeAndMove) {
 // Where the cells' text stands and in which colours, as the user sees the list.
 TEST_F(HistoryTest, OnlyTheFocusedListShowsItsFocusedRowHighlighted) {
     WriteFile(QStringLiteral("result.ini"), Exam("{A}", 39000.0, 1.0) + Exam("{B}", 39001.0, 2.0));
-    TMainForm form;
+    MainWindow form;
     QCoreApplication::sendPostedEvents(&form);
     ASSERT_TRUE(ShowActive(form));
     QTreeView* tree = Tree(form);
@@ -284,7 +284,7 @@ TEST_F(HistoryTest, OnlyTheFocusedListShowsItsFocusedRowHighlighted) {
 
 TEST_F(HistoryTest, DoubleClickOnEmptySpaceShiftF10AndClearingNothing) {
     WriteFile(QStringLiteral("result.ini"), kExampleSection);
-    TMainForm form;
+    MainWindow form;
     QCoreApplication::sendPostedEvents(&form);
     ASSERT_TRUE(ShowActive(form));
     QTreeView* tree = Tree(form);
@@ -317,19 +317,19 @@ TEST_F(HistoryTest, DoubleClickOnEmptySpaceShiftF10AndClearingNothing) {
 }
 
 TEST_F(HistoryTest, ClearingAnEmptyHistoryWritesNoFile) {
-    TMainForm form;
+    MainWindow form;
     QCoreApplication::sendPostedEvents(&form);
     const QByteArray settings = ReadFile(QStringLiteral("settings.ini"));
     prompts.ExpectMessage(QMessageBox::Yes);
     form.DelAllActionExecute();
-    EXPECT_EQ(prompts.Last().text, ResStr::DeleteAllResultsQuestion);
+    EXPECT_EQ(prompts.Last().text, Messages::DeleteAllResultsQuestion);
     EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("result.ini"))));
     EXPECT_EQ(ReadFile(QStringLiteral("settings.ini")), settings);
 }
 
 TEST_F(HistoryTest, ARefusedExamLeavesNothingBehindAndTheNextOneSaves) {
     WriteFile(QStringLiteral("result.ini"), kExampleSection);
-    TMainForm form;
+    MainWindow form;
     QCoreApplication::sendPostedEvents(&form);
     form.ResultRecord = {QStringLiteral("MyAnswerList=12,\U0001F600"), QStringLiteral("NumsCnt=2")};
     prompts.ExpectMessage(QMessageBox::Ok);

@@ -2,8 +2,8 @@
 
 #include "core/Cp1251.h"
 #include "core/FontText.h"
-#include "core/ZorvikSettings.h"
-#include "ui/dialogs/MySpeenEditUnit.h"
+#include "core/SettingsKeys.h"
+#include "ui/dialogs/SpinEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +25,7 @@ protected:
     // Changes the font, the phone pattern and a range, then presses the given button.
     static void ChangeEverythingAndPress(QWidget* modal, const QString& button,
                                          ScriptedPrompts& prompts) {
-        auto* f = qobject_cast<TSettingsForm*>(modal);
+        auto* f = qobject_cast<SettingsDialog*>(modal);
         ASSERT_NE(f, nullptr);
         f->PhoneFormat = QStringLiteral("0-0-0");
         QFont font(QStringLiteral("Courier New"));
@@ -66,9 +66,9 @@ TEST_F(SettingsTransferTest, EveryStoredValueComesBackUnchanged) {
                                  "[TestFont]\nFontName=Arial\nFontSize=30\nFontColor=255\n"
                                  "FontStyleUnderline=1\n"));
     const QString fontText = ReadFontText(SettingsIni());
-    TSettingsForm& f = Open();
+    SettingsDialog& f = Open();
     EXPECT_EQ(Child<QComboBox>(f, "TestDataComboBox")->currentText(), QStringLiteral("Мои слова"));
-    EXPECT_EQ(Child<TMySpeenEdit>(f, "TestElMySpeenEdit")->Value(), 130);
+    EXPECT_EQ(Child<SpinEdit>(f, "TestElSpinEdit")->Value(), 130);
     EXPECT_EQ(f.TimeLimitItemIndex(), 1);
     EXPECT_EQ(f.ExamTypeItemIndex(), 1);
     EXPECT_EQ(f.TestFontText, fontText);
@@ -76,7 +76,7 @@ TEST_F(SettingsTransferTest, EveryStoredValueComesBackUnchanged) {
 
     SettingsTransferOut(f, range);
     ReopenStores();
-    const TMyIniFile& ini = SettingsIni();
+    const IniFile& ini = SettingsIni();
     EXPECT_EQ(Settings::BackgroundColor(ini), 0xFFFFFF);
     EXPECT_EQ(Settings::PhoneFormat(ini), QStringLiteral("00 - 00"));
     EXPECT_EQ(Settings::TestElValue(ini), 130);
@@ -130,7 +130,7 @@ TEST_F(SettingsTransferTest, HandEditedValuesComeBackWithinTheControlsBounds) {
 }
 
 TEST_F(SettingsTransferTest, RangeItemsWithBlanksAndQuotesSurviveBothLevels) {
-    TSettingsForm& f = Open();
+    SettingsDialog& f = Open();
     SelectModule(QStringLiteral("Words"));
     Pick(Child<QComboBox>(f, "TestBeginRangeComboBox"), 1); // say "hi"
     Pick(Child<QComboBox>(f, "TestEndRangeComboBox"), 0);   // big cat
@@ -139,7 +139,7 @@ TEST_F(SettingsTransferTest, RangeItemsWithBlanksAndQuotesSurviveBothLevels) {
               QStringLiteral("\"Words=\"\"Start=say \"\"\"\"hi\"\"\"\"\"\",\"\"End=big cat\"\"\""));
 
     ReopenStores();
-    TSettingsForm& again = Open();
+    SettingsDialog& again = Open();
     EXPECT_EQ(Child<QComboBox>(again, "TestBeginRangeComboBox")->currentIndex(), 1);
     EXPECT_EQ(Child<QComboBox>(again, "TestEndRangeComboBox")->currentIndex(), 0);
 }
@@ -190,7 +190,7 @@ TEST_F(SettingsTransferTest, OkWritesWhatWasChangedInTheDialog) {
                });
     EXPECT_TRUE(accepted);
     ReopenStores();
-    const TMyIniFile& ini = SettingsIni();
+    const IniFile& ini = SettingsIni();
     EXPECT_EQ(Settings::PhoneFormat(ini), QStringLiteral("0-0-0"));
     EXPECT_EQ(Settings::TestDataName(ini), QStringLiteral("Words"));
     EXPECT_EQ(Settings::TestRange(ini),

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+// A save that did not reach the disk. It carries the file's path, the reason, and what became of
+// the change: kept in memory (the next successful save writes it) or dropped (memory is as it was
+// before the change).
+class SaveError : public std::runtime_error {
+public:
+    // Kept: the next successful save writes it. Dropped: memory is as it was. KeptUntilExit: the
+    // file may not be written this run, so the change lives in memory only.
+    enum class Change { Kept, Dropped, KeptUntilExit };
+    SaveError(QString path, QString reason, Change change = Change::Kept);
+    const QString& path() const { return m_path; }
+    const QString& reason() const { return m_reason; }
+    Change change() const { return m_change; }
+    // The same failure after the caller has put memory back as it was.
+    SaveError dropped() const { return SaveError(m_path, m_reason, Change::Dropped); }
+    // The text shown to the user: the path, the reason and what became of the change, in Russian.
+    QString userMessage() const;
+
+private:
+    QString m_path;
+    QString m_reason;
+    Change m_change;
+};
+
+// Makes the rename that put a saved file in place survive a power cut: the file's own bytes are
+// synced before the rename, but the new name lives in the folder, which needs a sync of its own.
+// False, with the reason, when the folder cannot be synced.
+bool SyncFolderOf(const QString& filePath, QString* reason);
+
+// In-memory INI store that writes through: the file is read once, reads are served from memory, and
+// every change rewrites the whole file at once (atomically: a crash leaves the old or the new
+// file).
+class IniFile {
+public:
+    // Loads the file if it exists; a missing file gives an empty store. A file that exists and
+    // cannot be read whole also gives an empty store, but one that never writes over the file:
+    // every save fails with ReadError as its reason, so that what the file holds is never lost.
+    explicit IniFile(QString fileName);
+
+    const QString& FileName() const { return m_fileName; }
+    // Why the existing file could not be read; empty when it was read or did not exist.
+    const QString& ReadError() const { return m_readError; }
+
+    QString ReadString(const QString& section, const QString& name, const QString& def) const;
+    // The values of several names of one section, found in one pass, in the order of names; a
+    // missing name gives a null string.
+    QStringList ReadStrings(const QString& section, const QStringList& names) const;
+    int ReadInteger(const QString& section, const QString& name, int def) const;
+    bool ReadBool(const QString& section, const QString& name, bool def) const;
+    // Replaces the list's contents with the section names, in store order.
+    void ReadSections(QStringList& list) const;
+    // Replaces the list's contents with the section's lines, in order; a missing section gives
+    // none.
+    void ReadSectionValues(const QString& section, QStringList& list) const;
+    bool SectionExists(const QString& section) const;
+    bool ValueExists(const QString& section, const QString& name) const;
+
+    // Change operations end with UpdateFile and throw SaveError when the file cannot be written.
+    // A text the code page cannot hold is refused before anything changes: the store stays as it
+    // was, so the next change saves normally.
+    void WriteString(const QString& section, const QString& name, const QString& value);
+    void WriteInteger(const QString& section, const QString& name, int value);
+    void WriteBool(const QString& section, const QString& name, bool value);
+    void EraseSection(const QString& section);
+    // Sets several entries of one section and saves once, so that a crash can never leave the
+    // section half written.
+    void WriteValues(const QString& section, const QList<QPair<QString, QString>>& entries);
+    // Erases several sections and saves once.
+    void EraseSections(const QStringList& sections);
+    void DeleteKey(const QString& section, const QString& name);
+    void UpdateFile();
+
+    // The whole store in the saving format, as text.
+    QString ToText() const;
+    // Replaces the contents of the store by parsing text in the file format (no save).
+    void SetText(const QString& text);
+
+private:
+    struct Section {
+        QString name;
+        // Made from the saved bytes when first needed (see decoded): a history of many exams is
+        // mostly read a value or two per section, and most sections are never read at all.
+        mutable QStringList lines;
+        // The section as saved ("[name]", its lines, the empty line), in code page 1251; empty
+        // when it must be encoded again. A change then re-encodes only its own section, so a
+        // save costs little more than writing the bytes.
+        QByteArray encoded;
+        // False while lines has not been made from encoded yet.
+        mutable bool decoded = true;
+    };
+    // The section's lines, made from its saved bytes on first use.
+    static const QStringList& linesOf(const Section& s);
+    // The value of the last line of that name in a section not decoded yet, read straight from its
+    // saved bytes; nullopt when there is none.
+    static std::optional<QString> findInBytes(const Section& s, const QString& name);
+    // The same for several names at once; a missing name gives a null string.
+    static QStringList findAllInBytes(const Section& s, const QStringList& names);
+    // Loads file bytes straight into sections and their saved bytes, without a whole-file text.
+    void SetBytes(const QByteArray& bytes);
+    // Sets the section's saved bytes from its name and lines; false (bytes untouched) when a
+    // character has no byte, which goes into *bad.
+    static bool encodeSection(Section& s, QString* bad);
+    // Encodes every section whose bytes are stale; throws SaveError naming the first character
+    // that has no byte.
+    void encodeStale();
+    const Section* findSection(const QString& name) const;
+    Section* findSection(const QString& name);
+    static qsizetype findLine(const QStringList& lines, const QString& name);
+    void rebuildIndex();
+
+    QString m_fileName;
+    QString m_readError;
+    // The file as loaded: sections that were saved exactly so keep their bytes as views into it.
+    QByteArray m_loaded;
+    std::vector<Section> m_sections;
+    // A section name as a key that ignores letter case, hashed without a folded copy of the name:
+    // a history of many exams indexes a name per exam at every start.
+    struct NameKey {
+        QString name;
+        static bool Same(const QString& a, const QString& b) noexcept;
+        static size_t Hash(const QString& name, size_t seed) noexcept;
+        friend bool operator==(const NameKey& a, const NameKey& b) noexcept {
+            return Same(a.name, b.name);
+        }
+        friend size_t qHash(const NameKey& key, size_t seed) noexcept {
+            return Hash(key.name, seed);
+        }
+    };
+    // Name -> index of the last section of that name.
+    QHash<NameKey, qsizetype> m_index;
+};
