@@ -1,7 +1,11 @@
 #include "core/FileIo.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -24,6 +28,37 @@ int openForReading(const QByteArray& name) {
 
 FileBytes failed(QString reason) {
     return {FileBytes::Outcome::Failed, {}, std::move(reason)};
+}
+
+// Writes every part to fd, going on after short writes and interruptions; false with errno set on
+// failure.
+bool writeGathered(int fd, std::vector<iovec>& parts) {
+    size_t next = 0;
+    while (next < parts.size()) {
+        if (parts[next].iov_len == 0) {
+            ++next;
+            continue;
+        }
+        const int count = static_cast<int>(std::min<size_t>(parts.size() - next, IOV_MAX));
+        const ssize_t written = ::writev(fd, parts.data() + next, count);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (written == 0) { // no progress on a file with bytes left: never loop on it
+            errno = EIO;
+            return false;
+        }
+        auto left = static_cast<size_t>(written);
+        while (next < parts.size() && left >= parts[next].iov_len)
+            left -= parts[next++].iov_len;
+        if (next < parts.size() && left > 0) {
+            parts[next].iov_base = static_cast<char*>(parts[next].iov_base) + left;
+            parts[next].iov_len -= left;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -72,6 +107,40 @@ FileBytes ReadFileBytes(const QString& path) {
     }
     bytes.truncate(used);
     return {FileBytes::Outcome::Read, std::move(bytes), {}};
+}
+
+bool SyncFolderOf(const QString& filePath, QString* reason) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(filePath).absolutePath());
+    int fd;
+    do
+        fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    bool ok = fd >= 0 && ::fsync(fd) == 0;
+    if (!ok && reason)
+        *reason = qt_error_string(errno);
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
+}
+
+bool WriteFileDurably(const QString& path, std::vector<iovec>& parts, QString* reason) {
+    // Written beside the old file and renamed over it after a flush, so a crash or a full disk
+    // never leaves half a file behind.
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        *reason = f.errorString();
+        return false;
+    }
+    if (!writeGathered(f.handle(), parts)) {
+        *reason = qt_error_string(errno);
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit()) {
+        *reason = f.errorString();
+        return false;
+    }
+    return SyncFolderOf(path, reason);
 }
 
 QString SystemErrorText(int error) {

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <sys/uio.h>
+#include <vector>
 
 // The whole of a file read at once, told apart by what the program may do with it afterwards: a
 // missing file may be created, but a file that exists and could not be read must never be written
@@ -23,3 +25,14 @@ FileBytes ReadFileBytes(const QString& path);
 // The Russian text of a system error number, for messages that name the system's reason; in lower
 // case and without a final period, as the reasons of ReadFileBytes.
 QString SystemErrorText(int error);
+
+// Makes the rename that put a saved file in place survive a power cut: the file's own bytes are
+// synced before the rename, but the new name lives in the folder, which needs a sync of its own.
+// False, with the reason, when the folder cannot be synced.
+bool SyncFolderOf(const QString& filePath, QString* reason);
+
+// Writes the parts, in order, as the whole new content of the file: into a temporary file in the
+// same folder, flushed to disk and renamed over the old file, then the folder synced, so that a
+// crash, a full disk or a power cut leaves the old file or the new one, never a mix. False, with
+// the reason, when the new content is not (or not durably) in place. The parts are consumed.
+bool WriteFileDurably(const QString& path, std::vector<iovec>& parts, QString* reason);

@@ -1,40 +1,14 @@
 #pragma once
 
+#include "core/IniSection.h"
+#include "core/SaveError.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
-#include <stdexcept>
 #include <vector>
-
-// A save that did not reach the disk. It carries the file's path, the reason, and what became of
-// the change: kept in memory (the next successful save writes it) or dropped (memory is as it was
-// before the change).
-class SaveError : public std::runtime_error {
-public:
-    // Kept: the next successful save writes it. Dropped: memory is as it was. KeptUntilExit: the
-    // file may not be written this run, so the change lives in memory only.
-    enum class Change { Kept, Dropped, KeptUntilExit };
-    SaveError(QString path, QString reason, Change change = Change::Kept);
-    const QString& path() const { return m_path; }
-    const QString& reason() const { return m_reason; }
-    Change change() const { return m_change; }
-    // The same failure after the caller has put memory back as it was.
-    SaveError dropped() const { return SaveError(m_path, m_reason, Change::Dropped); }
-    // The text shown to the user: the path, the reason and what became of the change, in Russian.
-    QString userMessage() const;
-
-private:
-    QString m_path;
-    QString m_reason;
-    Change m_change;
-};
-
-// Makes the rename that put a saved file in place survive a power cut: the file's own bytes are
-// synced before the rename, but the new name lives in the folder, which needs a sync of its own.
-// False, with the reason, when the folder cannot be synced.
-bool SyncFolderOf(const QString& filePath, QString* reason);
 
 // In-memory INI store that writes through: the file is read once, reads are served from memory, and
 // every change rewrites the whole file at once (atomically: a crash leaves the old or the new
@@ -85,43 +59,20 @@ public:
     void SetText(const QString& text);
 
 private:
-    struct Section {
-        QString name;
-        // Made from the saved bytes when first needed (see decoded): a history of many exams is
-        // mostly read a value or two per section, and most sections are never read at all.
-        mutable QStringList lines;
-        // The section as saved ("[name]", its lines, the empty line), in code page 1251; empty
-        // when it must be encoded again. A change then re-encodes only its own section, so a
-        // save costs little more than writing the bytes.
-        QByteArray encoded;
-        // False while lines has not been made from encoded yet.
-        mutable bool decoded = true;
-    };
-    // The section's lines, made from its saved bytes on first use.
-    static const QStringList& linesOf(const Section& s);
-    // The value of the last line of that name in a section not decoded yet, read straight from its
-    // saved bytes; nullopt when there is none.
-    static std::optional<QString> findInBytes(const Section& s, const QString& name);
-    // The same for several names at once; a missing name gives a null string.
-    static QStringList findAllInBytes(const Section& s, const QStringList& names);
     // Loads file bytes straight into sections and their saved bytes, without a whole-file text.
     void SetBytes(const QByteArray& bytes);
-    // Sets the section's saved bytes from its name and lines; false (bytes untouched) when a
-    // character has no byte, which goes into *bad.
-    static bool encodeSection(Section& s, QString* bad);
     // Encodes every section whose bytes are stale; throws SaveError naming the first character
     // that has no byte.
     void encodeStale();
-    const Section* findSection(const QString& name) const;
-    Section* findSection(const QString& name);
-    static qsizetype findLine(const QStringList& lines, const QString& name);
+    const IniSection* findSection(const QString& name) const;
+    IniSection* findSection(const QString& name);
     void rebuildIndex();
 
     QString m_fileName;
     QString m_readError;
     // The file as loaded: sections that were saved exactly so keep their bytes as views into it.
     QByteArray m_loaded;
-    std::vector<Section> m_sections;
+    std::vector<IniSection> m_sections;
     // A section name as a key that ignores letter case, hashed without a folded copy of the name:
     // a history of many exams indexes a name per exam at every start.
     struct NameKey {

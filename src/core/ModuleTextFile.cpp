@@ -1,12 +1,12 @@
 #include "core/ModuleTextFile.h"
 
 #include "core/Cp1251.h"
+#include "core/FileIo.h"
 #include "core/IniFile.h"
 #include "core/Messages.h"
 #include "core/TextFormat.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace ModuleTextFile {
 
@@ -61,12 +61,8 @@ bool Write(const QString& path, const QString& text, QString* reason) {
         *reason = Messages::CharNotInCodePage.arg(bad);
         return false;
     }
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
-        *reason = f.errorString();
-        return false;
-    }
-    return SyncFolderOf(path, reason);
+    std::vector<iovec> parts{{bytes.data(), static_cast<size_t>(bytes.size())}};
+    return WriteFileDurably(path, parts, reason);
 }
 
 } // namespace ModuleTextFile

@@ -1,0 +1,19 @@
+#include "core/SaveError.h"
+
+#include "core/Messages.h"
+
+SaveError::SaveError(QString path, QString reason, Change change)
+    : std::runtime_error("save failed"), m_path(std::move(path)), m_reason(std::move(reason)),
+      m_change(change) {}
+
+QString SaveError::userMessage() const {
+    switch (m_change) {
+    case Change::Kept:
+        return Messages::SaveFailed.arg(m_path, m_reason);
+    case Change::KeptUntilExit:
+        return Messages::SaveKeptUntilExit.arg(m_path, m_reason);
+    case Change::Dropped:
+        break;
+    }
+    return Messages::SaveRefused.arg(m_path, m_reason);
+}
