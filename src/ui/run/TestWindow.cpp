@@ -2,11 +2,10 @@
 #include "ui_TestWindow.h"
 
 #include "core/Clock.h"
-#include "core/FontText.h"
 #include "core/Messages.h"
 #include "platform/CodePageInput.h"
 #include "platform/Colors.h"
-#include "platform/Fonts.h"
+#include "platform/ItemLook.h"
 #include "platform/Prompts.h"
 #include "platform/WindowMessages.h"
 #include "platform/WindowPlacement.h"
@@ -18,8 +17,6 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTimer>
-#include <algorithm>
-#include <cmath>
 
 namespace {
 const QString kPlaceholder = QStringLiteral("???");
@@ -30,20 +27,6 @@ QFont largeFont(const QFont& base) {
     return f;
 }
 
-// The system colour "window text", which the item font has until the user picks a colour.
-constexpr int kDesignTextColor = static_cast<int>(0xFF000008u);
-
-// A colour the user picked is used as picked. A text colour the user never chose follows the
-// palette, and on a background the user did choose it could vanish (a dark palette's white text on
-// a white background), so only such text takes black or white, whichever stands out more.
-QColor ReadableOn(const QColor& background, const QColor& text) {
-    const auto luma = [](const QColor& c) {
-        return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF();
-    };
-    if (std::abs(luma(background) - luma(text)) >= 0.4)
-        return text;
-    return luma(background) >= 0.5 ? QColor(Qt::black) : QColor(Qt::white);
-}
 } // namespace
 
 TestWindow::TestWindow(QWidget* owner)
@@ -107,27 +90,12 @@ bool TestWindow::ShowNextButTimerActive() const {
 }
 
 void TestWindow::ApplyItemLook(int backgroundColor, const QString& fontText) {
-    SetItemPanelColor(ColorFromInt(backgroundColor));
-    bool textChosen = false;
-    // The item font starts from the panel's own design font, without styles; the stored font
-    // text is applied on top of it.
-    QColor textColor = ui->DataPanel->FontColor();
-    if (!fontText.isEmpty()) {
-        const QFont design = ui->DataPanel->font();
-        FontData fd;
-        fd.name = design.family();
-        fd.size = design.pointSize() > 0 ? design.pointSize() : 24;
-        // Without a FontColor line the text keeps the design colour, which follows the palette.
-        fd.color = kDesignTextColor;
-        IniTextToFont(fd, fontText);
-        SetItemFont(FontFromData(fd));
-        textChosen = !IsSystemColor(fd.color);
-        if (fd.color != kDesignTextColor)
-            textColor = ColorFromInt(fd.color);
-    }
-    if (!textChosen && !IsSystemColor(backgroundColor))
-        textColor = ReadableOn(ColorFromInt(backgroundColor), textColor);
-    SetNormalTextColor(textColor);
+    const ItemLook look =
+        ItemLookFor(backgroundColor, fontText, ui->DataPanel->font(), ui->DataPanel->FontColor());
+    SetItemPanelColor(look.background);
+    if (look.font)
+        SetItemFont(*look.font);
+    SetNormalTextColor(look.text);
 }
 
 void TestWindow::SetItemPanelColor(const QColor& color) {
