@@ -1,20 +1,11 @@
 #pragma once
 
 #include "core/IniFile.h"
+#include "core/Module.h"
 
 #include <QString>
 #include <QStringList>
 #include <vector>
-
-// One test module: a named list of items, kept in Data/modules.ini as one section.
-struct Module {
-    QString Id;            // section name; never shown
-    bool Standart = false; // standard modules cannot be changed or deleted in the editor
-    QString Name;          // display name
-    QString Data;          // items as comma text
-};
-
-using ModuleList = std::vector<Module>;
 
 // The reserved id of the phone number generator; never a section of the file.
 inline const QString PhoneNumsId = QStringLiteral("PhoneNums");

@@ -23,7 +23,7 @@
 #include "ui/main/SettingsTransfer.h"
 #include "ui/modules/ModuleEditor.h"
 #include "ui/results/ExamNormsWindow.h"
-#include "ui/results/ResultDetails.h"
+#include "ui/results/ResultDetailsWindow.h"
 #include "ui/run/TestWindow.h"
 #include "ui_MainWindow.h"
 

@@ -2,6 +2,7 @@
 
 #include "core/AnswerMatch.h"
 #include "core/Messages.h"
+#include "core/ResultRecord.h"
 #include "core/TextFormat.h"
 #include "ui/results/TrainingNormsWindow.h"
 #include "ui_ResultDetailsWindow.h"
@@ -116,4 +117,11 @@ CellLook ResultDetailsWindow::ResultVirtualDrawTreeDrawNode(const QModelIndex& i
 void ResultDetailsWindow::NormButtonClick() {
     TrainingNormsWindow form(this);
     form.exec();
+}
+
+void OpenResultDetails(QWidget* owner, const QStringList& record) {
+    const ResultDetails d = ParseResultRecord(record);
+    ResultDetailsWindow window(owner);
+    window.ShowResult(d.answers, d.presented, d.showNorm, d.examResult, d.avg, d.badAnswer,
+                      d.okAnswer, d.numsCnt, d.testDt);
 }

@@ -52,3 +52,7 @@ private:
     QString m_badTemplate;
     QString m_koefTemplate;
 };
+
+// Shows the details window for a result record, modally, owned by the given window; the window is
+// destroyed when it closes.
+void OpenResultDetails(QWidget* owner, const QStringList& record);

@@ -2,7 +2,6 @@
 
 #include "core/BitsText.h"
 #include "core/CommaText.h"
-#include "ui/results/ResultDetails.h"
 #include "ui/results/ResultDetailsWindow.h"
 #include "ui/results/TrainingNormsWindow.h"
 
