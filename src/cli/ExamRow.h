@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DateTimeText.h"
+#include "core/HistoryStats.h"
 #include "core/IniFile.h"
 
 #include <QDate>
@@ -9,8 +10,8 @@
 #include <optional>
 #include <vector>
 
-// A text of a section as the store holds it: its whole line, shared rather than copied (a long
-// history is mostly item lists), and where the text starts in it.
+// A text of a section: a line that holds it, and where the text starts in that line. The reading
+// decodes only the value itself (a long history is mostly item lists), so it starts at 0 there.
 struct LineText {
     QString line;
     qsizetype from = 0;
@@ -44,11 +45,15 @@ struct ExamSet {
 };
 
 // Reads every section of the store as an exam. A section is left out, with one warning naming it,
-// when it has no ExamDate or no ExamResult, when a number it holds does not parse (or is not
-// finite), or when its date lies outside the years 1 to 9999. A section name that appears twice
-// is read once. Never changes the store.
+// when StoredExam finds a fault in it: no ExamDate or no ExamResult, a number that does not parse
+// (or is not finite), a date outside the years 1 to 9999. A section name that appears twice is
+// read once. Never changes the store; a store loaded with StoredExam::KeyNames() as its index is
+// read without a search of any section.
 ExamSet ReadExams(const IniFile& ini);
 
 // Keeps the exams whose calendar day lies from `from` to `to`, both included; an invalid bound
 // does not limit.
 std::vector<ExamRow> ExamsBetween(std::vector<ExamRow> exams, const QDate& from, const QDate& to);
+
+// The exams as the figures take them.
+std::vector<HistoryStats::Exam> StatsExams(const std::vector<ExamRow>& exams);

@@ -1,9 +1,9 @@
 #include "cli/HistoryCli.h"
 
 #include "cli/HistoryExport.h"
-#include "cli/HistoryStats.h"
 #include "core/History.h"
 #include "core/IniFile.h"
+#include "core/StoredExam.h"
 
 #include <QDate>
 #include <QDir>
@@ -164,8 +164,9 @@ QString CliHelpText() {
         "  --json         то же как массив JSON\n"
         "  --stats        число экзаменов, лучший коэффициент и его дата, среднее за последние "
         "10,\n"
-        "                 среднее по месяцам, тренд коэффициента (наклон по методу наименьших\n"
-        "                 квадратов за 30 дней) и число экзаменов, на которых он основан\n"
+        "                 среднее и лучший коэффициент по месяцам, тренд коэффициента (наклон\n"
+        "                 по методу наименьших квадратов за 30 дней) и число экзаменов, на\n"
+        "                 которых он основан\n"
         "  --file ПУТЬ    читать этот файл\n"
         "  --from ДАТА    только экзамены начиная с этого дня (2007-03-15 или 15.03.2007)\n"
         "  --to ДАТА      только экзамены по этот день включительно\n"
@@ -216,7 +217,7 @@ int RunHistoryCli(const QStringList& args, const CliEnvironment& env, QIODevice&
     }
     // The program saves by renaming a finished file over the old one, so the file opened here is
     // always a whole one, old or new; no lock is needed and none is taken.
-    const IniFile ini(path);
+    const IniFile ini(path, StoredExam::KeyNames());
     // An unreadable history must not pass for one without exams.
     if (!ini.ReadError().isEmpty()) {
         writeText(
@@ -251,9 +252,11 @@ int RunHistoryCli(const QStringList& args, const CliEnvironment& env, QIODevice&
         }
         sink.buffer += "]\n";
         break;
-    case Mode::Stats:
-        sink.buffer += StatsText(ComputeStats(exams), exams).toUtf8();
+    case Mode::Stats: {
+        const std::vector<HistoryStats::Exam> figures = StatsExams(exams);
+        sink.buffer += StatsText(ComputeStats(figures), figures).toUtf8();
         break;
+    }
     }
     sink.flush(true);
     if (sink.failed) {

@@ -14,18 +14,51 @@ double BitsTextToFloat(const QString& text) {
     return ok ? std::bit_cast<double>(static_cast<std::int64_t>(bits)) : 0.0;
 }
 
-std::optional<int> ParseIniInteger(const QString& text) {
+std::optional<double> BitsBytesToFloat(QByteArrayView text) {
+    // A history holds a bits text per exam and value: the plain form the program writes, an
+    // optional minus and the digits, is read here at once. Anything else goes to the toolkit's
+    // parser, which reads bytes exactly as it reads text (only ASCII makes a number).
+    const qsizetype sign = !text.isEmpty() && text.front() == '-' ? 1 : 0;
+    const qsizetype digits = text.size() - sign;
+    if (digits > 0 && digits <= 19) {
+        std::uint64_t v = 0;
+        qsizetype i = sign;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            v = v * 10 + static_cast<std::uint64_t>(text[i++] - '0');
+        // 19 digits never wrap an unsigned 64-bit value; the sign sets the limit.
+        const std::uint64_t limit = std::uint64_t{1} << 63;
+        if (i == text.size() && (sign ? v <= limit : v < limit))
+            return std::bit_cast<double>(sign ? static_cast<std::int64_t>(0 - v)
+                                              : static_cast<std::int64_t>(v));
+    }
     bool ok = false;
-    if (text.size() > 2 && text[0] == QLatin1Char('0') &&
-        (text[1] == QLatin1Char('x') || text[1] == QLatin1Char('X'))) {
-        QStringView digits = QStringView(text).mid(2);
+    const qlonglong bits = text.toLongLong(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return std::bit_cast<double>(static_cast<std::int64_t>(bits));
+}
+
+namespace {
+
+unsigned code(QChar c) {
+    return c.unicode();
+}
+unsigned code(char c) {
+    return static_cast<unsigned char>(c);
+}
+
+// One rule for text and for bytes.
+template <typename View> std::optional<int> parseIniInteger(View text) {
+    bool ok = false;
+    if (text.size() > 2 && code(text[0]) == '0' && (code(text[1]) == 'x' || code(text[1]) == 'X')) {
+        View digits = text.sliced(2);
         // Leading zeros add nothing to the value, so they do not count against its 8 digits.
-        while (digits.size() > 8 && digits.front() == QLatin1Char('0'))
-            digits = digits.mid(1);
+        while (digits.size() > 8 && code(digits.front()) == '0')
+            digits = digits.sliced(1);
         if (digits.size() > 8)
             return std::nullopt;
-        for (const QChar c : digits)
-            if (!std::isxdigit(c.unicode() < 128 ? c.unicode() : 'g'))
+        for (const auto c : digits)
+            if (!std::isxdigit(code(c) < 128 ? static_cast<int>(code(c)) : 'g'))
                 return std::nullopt;
         const uint v = digits.toUInt(&ok, 16);
         if (!ok)
@@ -36,4 +69,14 @@ std::optional<int> ParseIniInteger(const QString& text) {
     if (!ok || v < INT32_MIN || v > INT32_MAX)
         return std::nullopt;
     return static_cast<int>(v);
+}
+
+} // namespace
+
+std::optional<int> ParseIniInteger(const QString& text) {
+    return parseIniInteger(QStringView(text));
+}
+
+std::optional<int> ParseIniInteger(QByteArrayView text) {
+    return parseIniInteger(text);
 }

@@ -18,17 +18,16 @@ const QString& kExamDate = ResultKey::ExamDate;
 const QString& kExamResult = ResultKey::ExamResult;
 } // namespace
 
-std::vector<HistoryEntry> ReadHistory(const IniFile& ini, const QStringList& sections) {
+std::vector<HistoryEntry> ReadHistory(const IniFile& ini) {
     std::vector<HistoryEntry> out;
-    out.reserve(static_cast<size_t>(sections.size()));
-    // Bits text can spell NaN or an infinity; such a value reads as 0 like any other junk, so that
-    // sorting and drawing always see ordinary numbers.
-    const auto finite = [](double v) { return std::isfinite(v) ? v : 0.0; };
-    const QStringList keys = {kExamDate, kExamResult};
-    for (const QString& s : sections) {
-        const QStringList values = ini.ReadStrings(s, keys);
-        out.push_back({s, finite(BitsTextToFloat(values[0])), finite(BitsTextToFloat(values[1]))});
-    }
+    ini.ReadIndexed(StoredExam::NumberKeyNames(), [&out](const IniFile::IndexedSection& s) {
+        // Bits text can spell NaN or an infinity; such a value reads as 0 like any other junk, so
+        // that sorting and drawing always see ordinary numbers.
+        const StoredExam exam = StoredExam::Read(s.values);
+        out.push_back({s.name, StoredExam::NumberOrZero(s.values[StoredExam::ExamDate]),
+                       StoredExam::NumberOrZero(s.values[StoredExam::ExamResult]),
+                       s.repeated ? StoredExam::Fault::Repeated : exam.fault});
+    });
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "core/IniFile.h"
 
 #include "core/BitsText.h"
+#include "core/Cp1251.h"
 #include "core/FileIo.h"
 #include "core/IniParser.h"
 #include "core/Messages.h"
@@ -8,6 +9,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <cstring>
 #include <sys/uio.h>
 #include <vector>
 
@@ -23,7 +25,16 @@ QString entryLine(const QString& name, const QString& value) {
 
 } // namespace
 
-IniFile::IniFile(QString fileName) : m_fileName(std::move(fileName)) {
+IniFile::IniFile(QString fileName) : IniFile(std::move(fileName), {}) {}
+
+IniFile::IniFile(QString fileName, QStringList indexedNames)
+    : m_fileName(std::move(fileName)), m_indexedNames(std::move(indexedNames)) {
+    // Spans are found by comparing bytes, which agrees with the reads' letter case rule only for
+    // ASCII names; and a name holding "=" never matches a line.
+    for (const QString& name : std::as_const(m_indexedNames))
+        for (const QChar c : name)
+            if (c.unicode() >= 0x80 || c == QLatin1Char('='))
+                m_indexedNames.clear();
     FileBytes file = ReadFileBytes(m_fileName);
     if (file.outcome == FileBytes::Outcome::Failed)
         m_readError = file.reason;
@@ -42,14 +53,28 @@ void IniFile::SetBytes(const QByteArray& bytes) {
     struct Line {
         qsizetype kb, ke, vb, ve; // ve < 0: a line without "=" from kb to ke
     };
+    // The indexed names in lower case, to be met by the keys' bytes as they pass.
+    std::vector<QByteArray> indexed;
+    for (const QString& name : std::as_const(m_indexedNames))
+        indexed.push_back(name.toLower().toLatin1());
+    m_notes.clear();
+    // An exam's notes are about a twelfth of its section; growing the buffer as it goes would
+    // copy it over and over.
+    if (!indexed.empty())
+        m_notes.reserve(static_cast<size_t>(bytes.size() / 8));
     struct Visitor {
         IniFile& ini;
         const char* t;
+        const std::vector<QByteArray>& indexed;
         IniSection* current = nullptr;
         qsizetype start = 0;
         bool exact = false;
         bool blankSeen = false;
         std::vector<Line> pending{};
+        // Where the last line of each indexed name put its value in this section, as in every
+        // read; {-1, -1} for none yet.
+        std::vector<std::pair<qsizetype, qsizetype>> found =
+            std::vector<std::pair<qsizetype, qsizetype>>(indexed.size(), {-1, -1});
 
         void finish(qsizetype end) {
             if (!current)
@@ -57,6 +82,8 @@ void IniFile::SetBytes(const QByteArray& bytes) {
             if (exact && blankSeen) {
                 current->encoded = QByteArray::fromRawData(t + start, end - start);
                 current->decoded = false;
+                if (!indexed.empty() && end - start <= INT32_MAX)
+                    writeNotes();
             } else {
                 current->lines.reserve(static_cast<qsizetype>(pending.size()));
                 for (const Line& l : pending)
@@ -74,6 +101,42 @@ void IniFile::SetBytes(const QByteArray& bytes) {
             start = lineStart;
             exact = exactLine;
             blankSeen = false;
+            std::fill(found.begin(), found.end(), std::pair<qsizetype, qsizetype>{-1, -1});
+        }
+        void writeNotes() {
+            std::vector<char>& notes = ini.m_notes;
+            current->notes = static_cast<qsizetype>(notes.size());
+            for (const auto& [vb, ve] : found) {
+                if (vb < 0) {
+                    notes.push_back(static_cast<char>(kNoValue));
+                } else if (ve - vb < kFarValue) {
+                    notes.push_back(static_cast<char>(ve - vb));
+                    notes.insert(notes.end(), t + vb, t + ve);
+                } else {
+                    notes.push_back(static_cast<char>(kFarValue));
+                    const qint32 at[2] = {static_cast<qint32>(vb - start),
+                                          static_cast<qint32>(ve - vb)};
+                    const char* raw = reinterpret_cast<const char*>(at);
+                    notes.insert(notes.end(), raw, raw + sizeof at);
+                }
+            }
+        }
+        // The index of the indexed name the key's bytes spell, letter case ignored; -1 for none.
+        int indexedName(qsizetype kb, qsizetype ke) const {
+            for (size_t k = 0; k < indexed.size(); ++k) {
+                const QByteArray& name = indexed[k];
+                if (ke - kb != name.size())
+                    continue;
+                qsizetype i = 0;
+                while (i < name.size() && asciiLower(t[kb + i]) == name[i])
+                    ++i;
+                if (i == name.size())
+                    return static_cast<int>(k);
+            }
+            return -1;
+        }
+        static char asciiLower(char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
         }
         void line(bool exactLine) {
             // After the one empty line that ends a saved section nothing may follow but the next
@@ -91,11 +154,71 @@ void IniFile::SetBytes(const QByteArray& bytes) {
         void entry(qsizetype kb, qsizetype ke, qsizetype vb, qsizetype ve, bool exactLine) {
             line(exactLine);
             pending.push_back({kb, ke, vb, ve});
+            if (!indexed.empty())
+                if (const int k = indexedName(kb, ke); k >= 0)
+                    found[static_cast<size_t>(k)] = {vb, ve};
         }
-    } visitor{*this, t};
+    } visitor{*this, t, indexed};
     IniParser::Parse(reinterpret_cast<const unsigned char*>(t), m_loaded.size(), visitor);
     visitor.finish(m_loaded.size());
     rebuildIndex();
+}
+
+void IniFile::ReadIndexed(const QStringList& names,
+                          const std::function<void(const IndexedSection&)>& visit) const {
+    const size_t n = static_cast<size_t>(names.size());
+    const bool indexed = !names.isEmpty() && names == m_indexedNames;
+    std::vector<QByteArrayView> values(n);
+    std::vector<QByteArray> scratch(n);
+    const auto fromText = [&](size_t k, const QString& value) {
+        scratch[k].clear();
+        cp1251::encode(value, &scratch[k]);
+        values[k] = value.isNull() ? QByteArrayView()
+                                   : QByteArrayView(scratch[k].constData(), scratch[k].size());
+    };
+    // While every name is held once (the index has an entry per section), each section serves
+    // itself and no name needs looking up.
+    const bool unique = m_index.size() == static_cast<qsizetype>(m_sections.size());
+    QSet<qsizetype> served;
+    for (const IniSection& own : m_sections) {
+        const IniSection* s = &own;
+        bool repeated = false;
+        if (!unique) {
+            const qsizetype live = m_index.value(NameKey{own.name});
+            repeated = served.contains(live);
+            served.insert(live);
+            s = &m_sections[static_cast<size_t>(live)];
+        }
+        if (s->decoded) {
+            for (size_t k = 0; k < n; ++k) {
+                const qsizetype at =
+                    IniSection::FindLine(s->lines, names[static_cast<qsizetype>(k)]);
+                fromText(k, at < 0 ? QString()
+                                   : s->lines[at].mid(s->lines[at].indexOf(QLatin1Char('=')) + 1));
+            }
+        } else if (indexed && s->notes >= 0) {
+            const char* p = m_notes.data() + s->notes;
+            for (size_t k = 0; k < n; ++k) {
+                const auto tag = static_cast<unsigned char>(*p++);
+                if (tag == kNoValue) {
+                    values[k] = QByteArrayView();
+                } else if (tag == kFarValue) {
+                    qint32 at[2];
+                    std::memcpy(at, p, sizeof at);
+                    p += sizeof at;
+                    values[k] = QByteArrayView(s->encoded.constData() + at[0], at[1]);
+                } else {
+                    values[k] = QByteArrayView(p, tag);
+                    p += tag;
+                }
+            }
+        } else {
+            const QStringList found = s->FindAllInBytes(names);
+            for (size_t k = 0; k < n; ++k)
+                fromText(k, found[static_cast<qsizetype>(k)]);
+        }
+        visit({own.name, repeated, values.data()});
+    }
 }
 
 void IniFile::SetText(const QString& text) {

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -19,6 +20,10 @@ public:
     // cannot be read whole also gives an empty store, but one that never writes over the file:
     // every save fails with ReadError as its reason, so that what the file holds is never lost.
     explicit IniFile(QString fileName);
+    // Loads the same way, and notes as the load goes where the value of each indexed name stands in
+    // every section (the last line of that name, letter case ignored, as every read finds it), so
+    // that ReadIndexed finds those values without searching the sections. The names are ASCII.
+    IniFile(QString fileName, QStringList indexedNames);
 
     const QString& FileName() const { return m_fileName; }
     // Why the existing file could not be read; empty when it was read or did not exist.
@@ -36,6 +41,21 @@ public:
     // none.
     void ReadSectionValues(const QString& section, QStringList& list) const;
     bool SectionExists(const QString& section) const;
+
+    // One section as ReadIndexed gives it.
+    struct IndexedSection {
+        const QString& name;
+        // The store serves every copy of a name from the last one, so each copy after the first
+        // reads the values of the same section again.
+        bool repeated;
+        // The values of the names asked for, in their order, as code page 1251 bytes; a null view
+        // for a name the section lacks. Valid during the call only.
+        const QByteArrayView* values;
+    };
+    // Calls visit for every section in store order with the values ReadStrings would give. With the
+    // names the store was loaded with, no section is searched.
+    void ReadIndexed(const QStringList& names,
+                     const std::function<void(const IndexedSection&)>& visit) const;
     bool ValueExists(const QString& section, const QString& name) const;
 
     // Change operations end with UpdateFile and throw SaveError when the file cannot be written.
@@ -88,4 +108,13 @@ private:
     };
     // Name -> index of the last section of that name.
     QHash<NameKey, qsizetype> m_index;
+    // The names whose values the load notes, and the notes: for each section saved as the
+    // program saves, one record per name in order, made while the load passed the section's bytes,
+    // so that reading them later touches nothing else. A record is a byte: kNoValue (the section
+    // has no such line), kFarValue followed by the value's offset and size in the section's bytes
+    // (each a native qint32; for a long value), or else the size of the value, whose bytes follow.
+    QStringList m_indexedNames;
+    std::vector<char> m_notes;
+    static constexpr unsigned char kNoValue = 0xFF;
+    static constexpr unsigned char kFarValue = 0xFE;
 };

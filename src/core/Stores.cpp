@@ -1,5 +1,7 @@
 #include "core/Stores.h"
 
+#include "core/StoredExam.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <memory>
@@ -30,7 +32,9 @@ void OpenStores(const QString& programDir) {
     s.dir = QDir::cleanPath(programDir);
     s.modules = std::make_unique<IniFile>(s.dir + QStringLiteral("/Data/modules.ini"));
     s.settings = std::make_unique<IniFile>(s.dir + QStringLiteral("/settings.ini"));
-    s.results = std::make_unique<IniFile>(s.dir + QStringLiteral("/result.ini"));
+    // The history is read a few values per exam at every start: the load notes where they stand.
+    s.results = std::make_unique<IniFile>(s.dir + QStringLiteral("/result.ini"),
+                                          StoredExam::NumberKeyNames());
 }
 
 void CloseStores() {

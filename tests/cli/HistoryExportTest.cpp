@@ -1,7 +1,6 @@
 #include "CliTestSupport.h"
 
 #include "cli/HistoryExport.h"
-#include "cli/HistoryStats.h"
 #include "core/CommaText.h"
 #include "core/History.h"
 
@@ -216,7 +215,9 @@ TEST(HistoryExport, BadSectionsAreSkippedWithOneWarningEach) {
            Section(QStringLiteral("{HugeDt}"), kDate, 1.0,
                    {QStringLiteral("TestDt=") + FloatToBitsText(1e305)}) +
            QStringLiteral("[{BadDate}]\r\nExamDate=вчера\r\nExamResult=0\r\n\r\n") +
-           Section(QStringLiteral("{Hex}"), kDate, 2.0, {QStringLiteral("NumsCnt=0x14")}) +
+           // The last line of a key counts, as in the store's every read.
+           Section(QStringLiteral("{Hex}"), kDate, 2.0,
+                   {QStringLiteral("NumsCnt=пять"), QStringLiteral("numscnt=0x14")}) +
            // The store serves the last section of a name for both: one exam, not two.
            Section(QStringLiteral("{good}"), kDate - 1.0, 1.5));
     const ExamSet set = ReadText(file);
@@ -285,6 +286,7 @@ TEST(HistoryStats, FiguresComputedByHand) {
         const char* name;
         std::vector<std::pair<double, double>> exams; // date, coefficient
         QString text;
+        QDate from = {}, to = {}; // --from and --to
     };
     std::vector<std::pair<double, double>> twelve;
     for (int i = 0; i < 12; ++i)
@@ -299,8 +301,8 @@ TEST(HistoryStats, FiguresComputedByHand) {
                         "Лучший коэффициент: 16,00 — 10.04.2007 12:00:00 (вторник)\n"
                         "Среднее за последние 3: 12,67\n"
                         "Среднее по месяцам:\n"
-                        "  март 2007: 11,00 (экзаменов: 2)\n"
-                        "  апрель 2007: 16,00 (экзаменов: 1)\n"
+                        "  март 2007: 11,00 (экзаменов: 2, лучший: 12,00)\n"
+                        "  апрель 2007: 16,00 (экзаменов: 1, лучший: 16,00)\n"
                         "Тренд: +4,38 за 30 дней (по экзаменам: 3)\n")},
         // 1 to 12 on consecutive days: the last ten average (3 + 12) / 2 = 7.5, the slope is one
         // a day; January holds 1..5 (mean 3), February 6..12 (mean 9).
@@ -309,8 +311,8 @@ TEST(HistoryStats, FiguresComputedByHand) {
                         "Лучший коэффициент: 12,00 — 07.02.2007 12:00:00 (среда)\n"
                         "Среднее за последние 10: 7,50\n"
                         "Среднее по месяцам:\n"
-                        "  январь 2007: 3,00 (экзаменов: 5)\n"
-                        "  февраль 2007: 9,00 (экзаменов: 7)\n"
+                        "  январь 2007: 3,00 (экзаменов: 5, лучший: 5,00)\n"
+                        "  февраль 2007: 9,00 (экзаменов: 7, лучший: 12,00)\n"
                         "Тренд: +30,00 за 30 дней (по экзаменам: 12)\n")},
         // Falling results, the first best kept on a tie, and one moment only: no slope.
         {"one moment",
@@ -319,15 +321,45 @@ TEST(HistoryStats, FiguresComputedByHand) {
                         "Лучший коэффициент: -0,50 — 29.02.2008 12:00:00 (пятница)\n"
                         "Среднее за последние 3: -0,67\n"
                         "Среднее по месяцам:\n"
-                        "  февраль 2008: -0,67 (экзаменов: 3)\n"
+                        "  февраль 2008: -0,67 (экзаменов: 3, лучший: -0,50)\n"
                         "Тренд: недостаточно данных (по экзаменам: 3)\n")},
+        // A period: 1 to 5 February hold 6..10.
+        {"twelve, a period", twelve,
+         QStringLiteral("Экзаменов: 5\n"
+                        "Лучший коэффициент: 10,00 — 05.02.2007 12:00:00 (понедельник)\n"
+                        "Среднее за последние 5: 8,00\n"
+                        "Среднее по месяцам:\n"
+                        "  февраль 2007: 8,00 (экзаменов: 5, лучший: 10,00)\n"
+                        "Тренд: +30,00 за 30 дней (по экзаменам: 5)\n"),
+         QDate(2007, 2, 1), QDate(2007, 2, 5)},
+        // Both ends of a one-day period belong to it, to the last second of the day.
+        {"one day",
+         {{kDay - 1.0 / 86400, 1.0}, {kDay, 2.0}, {kDay + 86399.0 / 86400, 3.0}, {kDay + 1.0, 4.0}},
+         QStringLiteral("Экзаменов: 2\n"
+                        "Лучший коэффициент: 3,00 — 15.03.2007 23:59:59 (четверг)\n"
+                        "Среднее за последние 2: 2,50\n"
+                        "Среднее по месяцам:\n"
+                        "  март 2007: 2,50 (экзаменов: 2, лучший: 3,00)\n"
+                        "Тренд: +30,00 за 30 дней (по экзаменам: 2)\n"),
+         QDate(2007, 3, 15),
+         QDate(2007, 3, 15)},
+        // A month without exams has no line; the slope spans the gap: 2 in 59 days.
+        {"a gap",
+         {{Noon(2007, 1, 10), 2.0}, {Noon(2007, 3, 10), 4.0}},
+         QStringLiteral("Экзаменов: 2\n"
+                        "Лучший коэффициент: 4,00 — 10.03.2007 12:00:00 (суббота)\n"
+                        "Среднее за последние 2: 3,00\n"
+                        "Среднее по месяцам:\n"
+                        "  январь 2007: 2,00 (экзаменов: 1, лучший: 2,00)\n"
+                        "  март 2007: 4,00 (экзаменов: 1, лучший: 4,00)\n"
+                        "Тренд: +1,02 за 30 дней (по экзаменам: 2)\n")},
         {"falling",
          {{Noon(2008, 1, 1), 3.0}, {Noon(2008, 1, 31), 1.0}},
          QStringLiteral("Экзаменов: 2\n"
                         "Лучший коэффициент: 3,00 — 01.01.2008 12:00:00 (вторник)\n"
                         "Среднее за последние 2: 2,00\n"
                         "Среднее по месяцам:\n"
-                        "  январь 2008: 2,00 (экзаменов: 2)\n"
+                        "  январь 2008: 2,00 (экзаменов: 2, лучший: 3,00)\n"
                         "Тренд: -2,00 за 30 дней (по экзаменам: 2)\n")},
     };
     for (const Case& c : cases) {
@@ -336,12 +368,14 @@ TEST(HistoryStats, FiguresComputedByHand) {
         for (size_t i = 0; i < c.exams.size(); ++i)
             file += Section(QStringLiteral("{%1}").arg(i), c.exams[i].first, c.exams[i].second);
         const ExamSet set = ReadText(Cp(file));
-        EXPECT_EQ(StatsText(ComputeStats(set.exams), set.exams), c.text);
+        const std::vector<HistoryStats::Exam> exams =
+            StatsExams(ExamsBetween(set.exams, c.from, c.to));
+        EXPECT_EQ(StatsText(ComputeStats(exams), exams), c.text);
     }
     // The tie: the first of the two -0.5 exams is the best.
     const ExamSet tie = ReadText(
         Cp(Section(QStringLiteral("{a}"), 1.0, -0.5) + Section(QStringLiteral("{b}"), 2.0, -0.5)));
-    EXPECT_EQ(ComputeStats(tie.exams).best, 0u);
+    EXPECT_EQ(ComputeStats(StatsExams(tie.exams)).best, 0u);
 }
 
 } // namespace

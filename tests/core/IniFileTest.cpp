@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <tuple>
 
 namespace {
 
@@ -122,6 +123,53 @@ TEST_F(IniFileTest, ReadsFromSavedBytesMatchTheDecodedLines) {
     EXPECT_EQ(named.ReadString(QStringLiteral("{ab-c}"), QStringLiteral("k"), {}),
               QStringLiteral("2"));
     EXPECT_FALSE(named.SectionExists(QStringLiteral("Раздел ")));
+}
+
+// The values the load notes answer exactly as a search of the sections does, on any file: the
+// last line of a name in any letter case, empty, long and missing values, copies of a section,
+// sections that were not saved as the program saves, and a section changed since the load.
+TEST_F(IniFileTest, IndexedReadsAnswerAsSearchingReads) {
+    const QStringList names = {QStringLiteral("K"), QStringLiteral("Long"), QStringLiteral("e")};
+    const QByteArray files[] = {
+        Cp1251Lines(QStringLiteral("[S]\nK=1\nk=2\nLONG=x=y\ne=\n\n[T]\nKK=3\nK\nLong=") +
+                    QString(300, QLatin1Char('x')) +
+                    QStringLiteral("\n\n[U]\nK=Ж\n\n[u]\nlong=1\n\n")),
+        "[A]\nK = 1\r\n[B]\r\nLong=\xC6\r\n;K=2\r\n\r\n\r\n[A]\rK=3\r\n\r\n",
+        "stray=1\r\n[ S ]\r\n e = v \r\n\r\n[T]\r\nK=1\r\n\r\n[t]\r\nLong=2\r\n\r\n",
+    };
+    using Read = std::tuple<QString, bool, QStringList>;
+    const auto viaIndex = [&names](const IniFile& ini) {
+        std::vector<Read> out;
+        ini.ReadIndexed(names, [&out](const IniFile::IndexedSection& s) {
+            QStringList values;
+            for (int k = 0; k < 3; ++k)
+                values << (s.values[k].isNull() ? QString()
+                                                : cp1251::decode(s.values[k].toByteArray()));
+            out.emplace_back(s.name, s.repeated, values);
+        });
+        return out;
+    };
+    const auto viaSearch = [&names](const IniFile& ini) {
+        std::vector<Read> out;
+        QStringList sections, seen;
+        ini.ReadSections(sections);
+        for (const QString& name : sections) {
+            out.emplace_back(name, seen.contains(name, Qt::CaseInsensitive),
+                             ini.ReadStrings(name, names));
+            seen << name;
+        }
+        return out;
+    };
+    for (const QByteArray& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        WriteFile(QStringLiteral("x.ini"), file);
+        IniFile indexed(PathOf(QStringLiteral("x.ini")), names);
+        const IniFile plain(PathOf(QStringLiteral("x.ini")));
+        EXPECT_EQ(viaIndex(indexed), viaSearch(plain));
+        EXPECT_EQ(viaIndex(plain), viaSearch(plain));
+        indexed.WriteString(QStringLiteral("T"), QStringLiteral("k"), QStringLiteral("new"));
+        EXPECT_EQ(viaIndex(indexed), viaSearch(indexed));
+    }
 }
 
 TEST_F(IniFileTest, WritesKeepOrderAndSpellingOfTheWriter) {

@@ -1,4 +1,5 @@
 #include "core/BitsText.h"
+#include "core/Cp1251.h"
 #include "core/DateTimeText.h"
 #include "core/TextFormat.h"
 
@@ -45,6 +46,43 @@ TEST(BitsText, EveryFiniteDoubleRoundTrips) {
         EXPECT_EQ(std::bit_cast<std::uint64_t>(back), std::bit_cast<std::uint64_t>(d));
     }
     EXPECT_TRUE(std::signbit(BitsTextToFloat(FloatToBitsText(-0.0))));
+}
+
+// The history reads its numbers straight from the file's bytes: any bytes read there as their code
+// page 1251 text reads.
+TEST(BitsText, BytesReadAsTheirText) {
+    std::vector<QByteArray> inputs = {"",
+                                      "-",
+                                      "+5",
+                                      "-0",
+                                      "007",
+                                      "0x1F",
+                                      "0X",
+                                      "-9223372036854775808",
+                                      "9223372036854775808",
+                                      "99999999999999999999",
+                                      "1\xA0",
+                                      "\xB9"};
+    std::mt19937 gen(3);
+    const char alphabet[] = "0123456789+-x \xA0\xC0";
+    for (int i = 0; i < 20000; ++i) {
+        QByteArray b;
+        for (unsigned n = gen() % 21; n > 0; --n)
+            b += alphabet[gen() % (sizeof alphabet - 1)];
+        inputs.push_back(b);
+    }
+    for (const QByteArray& b : inputs) {
+        const QString text = cp1251::decode(b);
+        bool ok = false;
+        text.toLongLong(&ok, 10);
+        const std::optional<double> v = BitsBytesToFloat(b);
+        ASSERT_EQ(v.has_value(), ok) << b.toStdString();
+        if (v) {
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(*v),
+                      std::bit_cast<std::uint64_t>(BitsTextToFloat(text)));
+        }
+        EXPECT_EQ(ParseIniInteger(QByteArrayView(b)), ParseIniInteger(text)) << b.toStdString();
+    }
 }
 
 TEST(FormatDuration, TimeOfDayOnlyWithTheLocaleSeparator) {

@@ -334,7 +334,7 @@ int MainWindow::LaunchTest(const LaunchParams& params) {
 void MainWindow::LoadHistory() {
     // The list and the chart draw from the same records; the list makes a row's texts only when
     // it draws the row.
-    m_history->SetEntries(ReadHistory(ResultIni(), ResultIds));
+    m_history->SetEntries(ReadHistory(ResultIni()));
     QTreeView* tree = ui->ResultVirtualDrawTree;
     tree->header()->setSortIndicator(0, Qt::AscendingOrder);
     if (m_history->rowCount() > 0)
