@@ -9,7 +9,6 @@
 
 #include <QSet>
 #include <algorithm>
-#include <cstring>
 #include <sys/uio.h>
 #include <vector>
 
@@ -27,14 +26,8 @@ QString entryLine(const QString& name, const QString& value) {
 
 IniFile::IniFile(QString fileName) : IniFile(std::move(fileName), {}) {}
 
-IniFile::IniFile(QString fileName, QStringList indexedNames)
-    : m_fileName(std::move(fileName)), m_indexedNames(std::move(indexedNames)) {
-    // Spans are found by comparing bytes, which agrees with the reads' letter case rule only for
-    // ASCII names; and a name holding "=" never matches a line.
-    for (const QString& name : std::as_const(m_indexedNames))
-        for (const QChar c : name)
-            if (c.unicode() >= 0x80 || c == QLatin1Char('='))
-                m_indexedNames.clear();
+IniFile::IniFile(QString fileName, const QStringList& indexedNames)
+    : m_fileName(std::move(fileName)), m_notes(indexedNames) {
     FileBytes file = ReadFileBytes(m_fileName);
     if (file.outcome == FileBytes::Outcome::Failed)
         m_readError = file.reason;
@@ -53,19 +46,12 @@ void IniFile::SetBytes(const QByteArray& bytes) {
     struct Line {
         qsizetype kb, ke, vb, ve; // ve < 0: a line without "=" from kb to ke
     };
-    // The indexed names in lower case, to be met by the keys' bytes as they pass.
-    std::vector<QByteArray> indexed;
-    for (const QString& name : std::as_const(m_indexedNames))
-        indexed.push_back(name.toLower().toLatin1());
-    m_notes.clear();
-    // An exam's notes are about a twelfth of its section; growing the buffer as it goes would
-    // copy it over and over.
-    if (!indexed.empty())
-        m_notes.reserve(static_cast<size_t>(bytes.size() / 8));
+    // An exam's notes are about a twelfth of its section.
+    m_notes.Clear(static_cast<size_t>(bytes.size() / 8));
     struct Visitor {
         IniFile& ini;
         const char* t;
-        const std::vector<QByteArray>& indexed;
+        IniNotes& notes;
         IniSection* current = nullptr;
         qsizetype start = 0;
         bool exact = false;
@@ -74,7 +60,7 @@ void IniFile::SetBytes(const QByteArray& bytes) {
         // Where the last line of each indexed name put its value in this section, as in every
         // read; {-1, -1} for none yet.
         std::vector<std::pair<qsizetype, qsizetype>> found =
-            std::vector<std::pair<qsizetype, qsizetype>>(indexed.size(), {-1, -1});
+            std::vector<std::pair<qsizetype, qsizetype>>(notes.Names().size(), {-1, -1});
 
         void finish(qsizetype end) {
             if (!current)
@@ -82,8 +68,8 @@ void IniFile::SetBytes(const QByteArray& bytes) {
             if (exact && blankSeen) {
                 current->encoded = QByteArray::fromRawData(t + start, end - start);
                 current->decoded = false;
-                if (!indexed.empty() && end - start <= INT32_MAX)
-                    writeNotes();
+                if (!notes.Empty() && end - start <= INT32_MAX)
+                    current->notes = notes.Write(t, start, found);
             } else {
                 current->lines.reserve(static_cast<qsizetype>(pending.size()));
                 for (const Line& l : pending)
@@ -103,41 +89,6 @@ void IniFile::SetBytes(const QByteArray& bytes) {
             blankSeen = false;
             std::fill(found.begin(), found.end(), std::pair<qsizetype, qsizetype>{-1, -1});
         }
-        void writeNotes() {
-            std::vector<char>& notes = ini.m_notes;
-            current->notes = static_cast<qsizetype>(notes.size());
-            for (const auto& [vb, ve] : found) {
-                if (vb < 0) {
-                    notes.push_back(static_cast<char>(kNoValue));
-                } else if (ve - vb < kFarValue) {
-                    notes.push_back(static_cast<char>(ve - vb));
-                    notes.insert(notes.end(), t + vb, t + ve);
-                } else {
-                    notes.push_back(static_cast<char>(kFarValue));
-                    const qint32 at[2] = {static_cast<qint32>(vb - start),
-                                          static_cast<qint32>(ve - vb)};
-                    const char* raw = reinterpret_cast<const char*>(at);
-                    notes.insert(notes.end(), raw, raw + sizeof at);
-                }
-            }
-        }
-        // The index of the indexed name the key's bytes spell, letter case ignored; -1 for none.
-        int indexedName(qsizetype kb, qsizetype ke) const {
-            for (size_t k = 0; k < indexed.size(); ++k) {
-                const QByteArray& name = indexed[k];
-                if (ke - kb != name.size())
-                    continue;
-                qsizetype i = 0;
-                while (i < name.size() && asciiLower(t[kb + i]) == name[i])
-                    ++i;
-                if (i == name.size())
-                    return static_cast<int>(k);
-            }
-            return -1;
-        }
-        static char asciiLower(char c) {
-            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-        }
         void line(bool exactLine) {
             // After the one empty line that ends a saved section nothing may follow but the next
             // header.
@@ -154,11 +105,10 @@ void IniFile::SetBytes(const QByteArray& bytes) {
         void entry(qsizetype kb, qsizetype ke, qsizetype vb, qsizetype ve, bool exactLine) {
             line(exactLine);
             pending.push_back({kb, ke, vb, ve});
-            if (!indexed.empty())
-                if (const int k = indexedName(kb, ke); k >= 0)
-                    found[static_cast<size_t>(k)] = {vb, ve};
+            if (const int k = notes.NameOf(t + kb, ke - kb); k >= 0)
+                found[static_cast<size_t>(k)] = {vb, ve};
         }
-    } visitor{*this, t, indexed};
+    } visitor{*this, t, m_notes};
     IniParser::Parse(reinterpret_cast<const unsigned char*>(t), m_loaded.size(), visitor);
     visitor.finish(m_loaded.size());
     rebuildIndex();
@@ -167,7 +117,7 @@ void IniFile::SetBytes(const QByteArray& bytes) {
 void IniFile::ReadIndexed(const QStringList& names,
                           const std::function<void(const IndexedSection&)>& visit) const {
     const size_t n = static_cast<size_t>(names.size());
-    const bool indexed = !names.isEmpty() && names == m_indexedNames;
+    const bool indexed = !names.isEmpty() && names == m_notes.Names();
     std::vector<QByteArrayView> values(n);
     std::vector<QByteArray> scratch(n);
     const auto fromText = [&](size_t k, const QString& value) {
@@ -197,21 +147,7 @@ void IniFile::ReadIndexed(const QStringList& names,
                                    : s->lines[at].mid(s->lines[at].indexOf(QLatin1Char('=')) + 1));
             }
         } else if (indexed && s->notes >= 0) {
-            const char* p = m_notes.data() + s->notes;
-            for (size_t k = 0; k < n; ++k) {
-                const auto tag = static_cast<unsigned char>(*p++);
-                if (tag == kNoValue) {
-                    values[k] = QByteArrayView();
-                } else if (tag == kFarValue) {
-                    qint32 at[2];
-                    std::memcpy(at, p, sizeof at);
-                    p += sizeof at;
-                    values[k] = QByteArrayView(s->encoded.constData() + at[0], at[1]);
-                } else {
-                    values[k] = QByteArrayView(p, tag);
-                    p += tag;
-                }
-            }
+            m_notes.Read(s->notes, s->encoded.constData(), values.data());
         } else {
             const QStringList found = s->FindAllInBytes(names);
             for (size_t k = 0; k < n; ++k)

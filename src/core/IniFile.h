@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/IniNotes.h"
 #include "core/IniSection.h"
 #include "core/SaveError.h"
 
@@ -23,7 +24,7 @@ public:
     // Loads the same way, and notes as the load goes where the value of each indexed name stands in
     // every section (the last line of that name, letter case ignored, as every read finds it), so
     // that ReadIndexed finds those values without searching the sections. The names are ASCII.
-    IniFile(QString fileName, QStringList indexedNames);
+    IniFile(QString fileName, const QStringList& indexedNames);
 
     const QString& FileName() const { return m_fileName; }
     // Why the existing file could not be read; empty when it was read or did not exist.
@@ -108,13 +109,6 @@ private:
     };
     // Name -> index of the last section of that name.
     QHash<NameKey, qsizetype> m_index;
-    // The names whose values the load notes, and the notes: for each section saved as the
-    // program saves, one record per name in order, made while the load passed the section's bytes,
-    // so that reading them later touches nothing else. A record is a byte: kNoValue (the section
-    // has no such line), kFarValue followed by the value's offset and size in the section's bytes
-    // (each a native qint32; for a long value), or else the size of the value, whose bytes follow.
-    QStringList m_indexedNames;
-    std::vector<char> m_notes;
-    static constexpr unsigned char kNoValue = 0xFF;
-    static constexpr unsigned char kFarValue = 0xFE;
+    // The values of the indexed names, noted as the load passed each section.
+    IniNotes m_notes;
 };

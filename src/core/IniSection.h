@@ -18,8 +18,8 @@ struct IniSection {
     QByteArray encoded;
     // False while lines has not been made from encoded yet.
     mutable bool decoded = true;
-    // Where the store's notes of the values of its indexed names start for this section (see
-    // IniFile); -1 when the load made none. They hold only while the section is not decoded,
+    // Where the store's notes (IniNotes) of the values of its indexed names start for this
+    // section; -1 when the load made none. They hold only while the section is not decoded,
     // since any change decodes it first.
     qsizetype notes = -1;
 
