@@ -89,41 +89,35 @@ inline const QString BlinkInputCaption = QStringLiteral("Введите отоб
 inline const QString BlinkRight = QStringLiteral("Правильно!");
 inline const QString BlinkWrong = QStringLiteral("Неправильно! Верный ответ: %s.");
 
-// Norms: "Ученик" table, then "Профи", then the training norms; range and grade in turn.
-inline const QString Norm1Range1 = QStringLiteral("0 - 3,6");
-inline const QString Norm1Grade1 = QStringLiteral("2");
-inline const QString Norm1Range2 = QStringLiteral("3,8 - 11,3");
-inline const QString Norm1Grade2 = QStringLiteral("3");
-inline const QString Norm1Range3 = QStringLiteral("11,3 - 18,8");
-inline const QString Norm1Grade3 = QStringLiteral("4");
-inline const QString Norm1Range4 = QStringLiteral("19 - 28,4");
-inline const QString Norm1Grade4 = QStringLiteral("5");
-
-inline const QString Norm2Range1 = QStringLiteral("0 - 3,6");
-inline const QString Norm2Grade1 = QStringLiteral("2");
-inline const QString Norm2Range2 = QStringLiteral("3,8 - 11,3");
-inline const QString Norm2Grade2 = QStringLiteral("3-");
-inline const QString Norm2Range3 = QStringLiteral("11,3 - 18,8");
-inline const QString Norm2Grade3 = QStringLiteral("3");
-inline const QString Norm2Range4 = QStringLiteral("19 - 28,4");
-inline const QString Norm2Grade4 = QStringLiteral("4-");
-inline const QString Norm2Range5 = QStringLiteral("28,4 - 37,8");
-inline const QString Norm2Grade5 = QStringLiteral("4");
-inline const QString Norm2Range6 = QStringLiteral("38 - 47,4");
-inline const QString Norm2Grade6 = QStringLiteral("5-");
-inline const QString Norm2Range7 = QStringLiteral("47,4 - 56,8");
-inline const QString Norm2Grade7 = QStringLiteral("5");
-inline const QString Norm2Range8 = QStringLiteral("57+");
-inline const QString Norm2Grade8 = QStringLiteral("Мастер");
-
-inline const QString TrainNormRange1 = QStringLiteral("0 - 18");
-inline const QString TrainNormGrade1 = QStringLiteral("2");
-inline const QString TrainNormRange2 = QStringLiteral("18 - 56");
-inline const QString TrainNormGrade2 = QStringLiteral("3");
-inline const QString TrainNormRange3 = QStringLiteral("56 - 94");
-inline const QString TrainNormGrade3 = QStringLiteral("4");
-inline const QString TrainNormRange4 = QStringLiteral("94 - 142");
-inline const QString TrainNormGrade4 = QStringLiteral("5");
+// Norms: a row of a norms table, its range as the window shows it and the grade. The exam norms
+// window shows the "Ученик" and "Профи" tables, the training norms window the third; the progress
+// chart draws the "Профи" grades as bands from these same texts.
+struct NormRow {
+    QString range;
+    QString grade;
+};
+inline const NormRow BeginnerNorms[] = {
+    {QStringLiteral("0 - 3,6"), QStringLiteral("2")},
+    {QStringLiteral("3,8 - 11,3"), QStringLiteral("3")},
+    {QStringLiteral("11,3 - 18,8"), QStringLiteral("4")},
+    {QStringLiteral("19 - 28,4"), QStringLiteral("5")},
+};
+inline const NormRow ExpertNorms[] = {
+    {QStringLiteral("0 - 3,6"), QStringLiteral("2")},
+    {QStringLiteral("3,8 - 11,3"), QStringLiteral("3-")},
+    {QStringLiteral("11,3 - 18,8"), QStringLiteral("3")},
+    {QStringLiteral("19 - 28,4"), QStringLiteral("4-")},
+    {QStringLiteral("28,4 - 37,8"), QStringLiteral("4")},
+    {QStringLiteral("38 - 47,4"), QStringLiteral("5-")},
+    {QStringLiteral("47,4 - 56,8"), QStringLiteral("5")},
+    {QStringLiteral("57+"), QStringLiteral("Мастер")},
+};
+inline const NormRow TrainingNorms[] = {
+    {QStringLiteral("0 - 18"), QStringLiteral("2")},
+    {QStringLiteral("18 - 56"), QStringLiteral("3")},
+    {QStringLiteral("56 - 94"), QStringLiteral("4")},
+    {QStringLiteral("94 - 142"), QStringLiteral("5")},
+};
 
 // Module editor
 inline const QString TextFileTooLarge =

@@ -27,22 +27,12 @@ void ExamNormsWindow::FormCreate() {
         ui->Norm2VirtualDrawTree->setUpdatesEnabled(true);
     });
 
-    using namespace Messages;
     QTreeWidget* t1 = ui->Norm1VirtualDrawTree;
-    AddNormRow(t1, Norm1Range1, Norm1Grade1);
-    AddNormRow(t1, Norm1Range2, Norm1Grade2);
-    AddNormRow(t1, Norm1Range3, Norm1Grade3);
-    AddNormRow(t1, Norm1Range4, Norm1Grade4);
-
+    for (const Messages::NormRow& row : Messages::BeginnerNorms)
+        AddNormRow(t1, row.range, row.grade);
     QTreeWidget* t2 = ui->Norm2VirtualDrawTree;
-    AddNormRow(t2, Norm2Range1, Norm2Grade1);
-    AddNormRow(t2, Norm2Range2, Norm2Grade2);
-    AddNormRow(t2, Norm2Range3, Norm2Grade3);
-    AddNormRow(t2, Norm2Range4, Norm2Grade4);
-    AddNormRow(t2, Norm2Range5, Norm2Grade5);
-    AddNormRow(t2, Norm2Range6, Norm2Grade6);
-    AddNormRow(t2, Norm2Range7, Norm2Grade7);
-    AddNormRow(t2, Norm2Range8, Norm2Grade8);
+    for (const Messages::NormRow& row : Messages::ExpertNorms)
+        AddNormRow(t2, row.range, row.grade);
 
     FitDrawTreeHeight(t1);
     FitDrawTreeHeight(t2);

@@ -23,11 +23,8 @@ void TrainingNormsWindow::FormCreate() {
     table->setUpdatesEnabled(false);
     {
         const auto resume = qScopeGuard([table] { table->setUpdatesEnabled(true); });
-        using namespace Messages;
-        AddNormRow(table, TrainNormRange1, TrainNormGrade1);
-        AddNormRow(table, TrainNormRange2, TrainNormGrade2);
-        AddNormRow(table, TrainNormRange3, TrainNormGrade3);
-        AddNormRow(table, TrainNormRange4, TrainNormGrade4);
+        for (const Messages::NormRow& row : Messages::TrainingNorms)
+            AddNormRow(table, row.range, row.grade);
     }
     FitDrawTreeHeight(table);
     connect(ui->CloseButton, &QPushButton::clicked, this, &QDialog::reject);
