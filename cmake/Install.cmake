@@ -104,7 +104,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The platform plugins are a package of their own on Debian; without them no window opens. The
 # Russian Qt translation gives the standard dialogs Russian buttons.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, diffutils")
+# Qt SVG (libqt6svg6) is found by SHLIBDEPS from the program's own links; it is named here too,
+# since the progress window's pictures need it even where shlibdeps cannot look.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, diffutils")
 # xdg-utils opens the help page and the links of the about dialog.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
 include(CPack)

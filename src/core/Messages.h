@@ -68,6 +68,16 @@ inline const QString HistoryDateColumn = QStringLiteral("Дата экзамен
 inline const QString HistoryResultColumn = QStringLiteral("Результат");
 inline const QString HistoryResultCell = QStringLiteral("%8.2f");
 
+// Progress window.
+inline const QString ProgressPeriod = QStringLiteral("с %1 по %2");
+inline const QString ProgressLeftOut =
+    QStringLiteral("Не учтено экзаменов, чья запись неполна или испорчена: %1.");
+inline const QString ChartImageFilter =
+    QStringLiteral("Изображение PNG (*.png);;Рисунок SVG (*.svg)");
+inline const QString ChartImageFormat =
+    QStringLiteral("Изображение можно сохранить в формате PNG или SVG: укажите имя файла с "
+                   "расширением .png или .svg.");
+
 // Module editor.
 inline const QString StandardModuleEdit =
     QStringLiteral("Этот модуль тестирования является стандартным, все изменения для него будут "

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 namespace {
 class QtPrompts final : public Prompts {
@@ -45,6 +46,14 @@ public:
         QFileDialog dlg(owner, QString(), QString(), filter);
         dlg.setAcceptMode(QFileDialog::AcceptSave);
         dlg.setDefaultSuffix(defaultSuffix);
+        // With several kinds of file on offer, the kind chosen gives a name typed without an
+        // extension its extension, so that the filter picks the format.
+        QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg](const QString& chosen) {
+            const QRegularExpressionMatch m =
+                QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(chosen);
+            if (m.hasMatch())
+                dlg.setDefaultSuffix(m.captured(1));
+        });
         dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
             return QString();

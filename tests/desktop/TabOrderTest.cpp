@@ -96,22 +96,16 @@ TEST_F(TabOrderTest, EveryStopOfEveryWindowHasAName) {
                 << name.toStdString() << ": " << Describe(w).toStdString() << " has no name";
     });
     // Every window, and every page and step of one, was walked and offers something to tab to.
-    const std::set<QString> expected = {QStringLiteral("main"),
-                                        QStringLiteral("test-start"),
-                                        QStringLiteral("test-item"),
-                                        QStringLiteral("test-recall"),
-                                        QStringLiteral("exercise"),
-                                        QStringLiteral("data-entry"),
-                                        QStringLiteral("details"),
-                                        QStringLiteral("norms"),
-                                        QStringLiteral("norms-training"),
-                                        QStringLiteral("settings"),
-                                        QStringLiteral("settings-training"),
-                                        QStringLiteral("settings-exam"),
-                                        QStringLiteral("phone"),
-                                        QStringLiteral("modules"),
-                                        QStringLiteral("blink"),
-                                        QStringLiteral("about")};
+    const std::set<QString> expected = {
+        QStringLiteral("main"),          QStringLiteral("progress"),
+        QStringLiteral("test-start"),    QStringLiteral("test-item"),
+        QStringLiteral("test-recall"),   QStringLiteral("exercise"),
+        QStringLiteral("data-entry"),    QStringLiteral("details"),
+        QStringLiteral("norms"),         QStringLiteral("norms-training"),
+        QStringLiteral("settings"),      QStringLiteral("settings-training"),
+        QStringLiteral("settings-exam"), QStringLiteral("phone"),
+        QStringLiteral("modules"),       QStringLiteral("blink"),
+        QStringLiteral("about")};
     for (const QString& name : expected) {
         ASSERT_EQ(stopsPerWindow.count(name), 1u) << name.toStdString() << " was not shown";
         EXPECT_GT(stopsPerWindow[name], 0u) << name.toStdString() << " has no tab stop";

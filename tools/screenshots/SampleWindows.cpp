@@ -9,6 +9,7 @@
 #include "core/ResultRecord.h"
 #include "core/SettingsKeys.h"
 #include "core/Stores.h"
+#include "core/TextFormat.h"
 #include "platform/FontColorDialog.h"
 #include "ui/blink/BlinkTestWindow.h"
 #include "ui/dialogs/AboutDialog.h"
@@ -18,6 +19,7 @@
 #include "ui/main/SettingsTransfer.h"
 #include "ui/modules/ModuleEditor.h"
 #include "ui/results/ExamNormsWindow.h"
+#include "ui/results/ProgressWindow.h"
 #include "ui/results/ResultDetailsWindow.h"
 #include "ui/results/TrainingNormsWindow.h"
 #include "ui/run/AnswerEntryDialog.h"
@@ -28,6 +30,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -111,6 +114,27 @@ void FillSampleStores() {
     }
 }
 
+// A year of training for the progress window: four or five exams a week, a summer month off,
+// results climbing from about 4 to about 25 with the ups and downs of real days.
+std::vector<HistoryEntry> SampleYear() {
+    std::vector<HistoryEntry> year;
+    quint32 seed = 12345;
+    const auto noise = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<double>(seed >> 8) / static_cast<double>(1u << 24) - 0.5;
+    };
+    const DateTime first = 45658.79; // 2 January 2025, about 19:00
+    for (int day = 0; day < 365; ++day) {
+        if (day % 7 == 2 || day % 7 == 5 || (day >= 200 && day < 228) || noise() > 0.3)
+            continue;
+        const double level = 4.0 + 21.0 * (1.0 - std::exp(-day / 160.0));
+        const double result = std::max(0.0, level + 6.0 * noise());
+        year.push_back({NewGuidText(), first + day + 0.1 * noise(),
+                        std::round(result * 100.0) / 100.0, StoredExam::Fault::None});
+    }
+    return year;
+}
+
 void VisitSampleWindows(const SampleWindowVisitor& visit, const QString& programFile) {
     {
         MainWindow main;
@@ -118,6 +142,13 @@ void VisitSampleWindows(const SampleWindowVisitor& visit, const QString& program
         main.resize(1100, 620);
         ShowAndSettle(main);
         visit(QStringLiteral("main"), main);
+    }
+    {
+        const std::vector<HistoryEntry> year = SampleYear();
+        ProgressWindow form(year);
+        form.resize(1000, 700);
+        ShowAndSettle(form);
+        visit(QStringLiteral("progress"), form);
     }
     VisitTestRun(visit);
     {

@@ -23,6 +23,7 @@
 #include "ui/main/SettingsTransfer.h"
 #include "ui/modules/ModuleEditor.h"
 #include "ui/results/ExamNormsWindow.h"
+#include "ui/results/ProgressWindow.h"
 #include "ui/results/ResultDetailsWindow.h"
 #include "ui/run/TestWindow.h"
 #include "ui_MainWindow.h"
@@ -173,6 +174,7 @@ void MainWindow::ConnectActions() {
     };
     bind(ui->SettingsAction, &MainWindow::SettingsActionExecute);
     bind(ui->ModuleEditAction, &MainWindow::ModuleEditActionExecute);
+    bind(ui->ProgressAction, &MainWindow::ProgressActionExecute);
     bind(ui->TestAction, &MainWindow::TestActionExecute);
     bind(ui->TrainAction, &MainWindow::TrainActionExecute);
     bind(ui->ExamAction, &MainWindow::ExamActionExecute);
@@ -248,6 +250,14 @@ void MainWindow::ModuleEditActionExecute() {
     ModuleEditor editor(this);
     if (editor.Execute())
         LoadModuleList();
+}
+
+void MainWindow::ProgressActionExecute() {
+    // The window draws from the records the list holds; the file is not read again.
+    ProgressWindow form(m_history->Entries(), this);
+    connect(&form, &ProgressWindow::ExamChosen, this,
+            [this, &form](const QString& section) { OpenStoredExam(&form, section); });
+    form.exec();
 }
 
 void MainWindow::NormActionExecute() {
@@ -360,11 +370,13 @@ std::optional<QString> MainWindow::FocusedSection() const {
 }
 
 void MainWindow::DetailActionExecute() {
-    const std::optional<QString> section = FocusedSection();
-    if (!section)
-        return;
-    ResultRecord = ReadStoredRecord(ResultIni(), *section);
-    OpenResultDetails(this, ResultRecord);
+    if (const std::optional<QString> section = FocusedSection())
+        OpenStoredExam(this, *section);
+}
+
+void MainWindow::OpenStoredExam(QWidget* owner, const QString& section) {
+    ResultRecord = ReadStoredRecord(ResultIni(), section);
+    OpenResultDetails(owner, ResultRecord);
 }
 
 void MainWindow::DelCurActionExecute() {

@@ -27,6 +27,7 @@ public:
     // Commands.
     void SettingsActionExecute();
     void ModuleEditActionExecute();
+    void ProgressActionExecute();
     void TestActionExecute();
     void TrainActionExecute();
     void ExamActionExecute();
@@ -75,6 +76,8 @@ private:
     void ConnectActions();
     // The section of the exam in the list's current row; nullopt when there is none.
     std::optional<QString> FocusedSection() const;
+    // Shows a stored exam in the details window, over the given window.
+    void OpenStoredExam(QWidget* owner, const QString& section);
 
     std::unique_ptr<Ui::MainWindow> ui;
     QLabel* m_statusLabel = nullptr;

@@ -5,6 +5,7 @@
 #include "core/CommaText.h"
 #include "core/History.h"
 #include "core/Messages.h"
+#include "core/ResultRecord.h"
 #include "core/Stores.h"
 #include "ui/main/MainWindow.h"
 #include "ui/results/HistoryChart.h"
@@ -314,6 +315,37 @@ TEST_F(HistoryTest, DoubleClickOnEmptySpaceShiftF10AndClearingNothing) {
     EXPECT_EQ(offered,
               (QStringList{QStringLiteral("Очистить &активную"), QStringLiteral("Очистить &все"),
                            QStringLiteral("Подробные результаты")}));
+}
+
+// The progress window draws the records the list holds; an exam chosen there opens in the
+// details window as the list's own double click opens it.
+TEST_F(HistoryTest, ProgressOpensTheDetailsOfTheExamChosen) {
+    WriteFile(QStringLiteral("result.ini"),
+              kExampleSection + Exam("{B}", 39160.5, 1.6) + Exam("{C}", 39161.5, 2.4));
+    MainWindow form;
+    QCoreApplication::sendPostedEvents(&form);
+    // The windows as they open; the driver closes whatever is left open.
+    struct Shown : QObject {
+        QStringList titles;
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::Show && o->isWidgetType() &&
+                static_cast<QWidget*>(o)->isWindow())
+                titles << static_cast<QWidget*>(o)->windowTitle();
+            return false;
+        }
+    } shown;
+    qApp->installEventFilter(&shown);
+    DriveModal([&] { form.findChild<QAction*>(QStringLiteral("ProgressAction"))->trigger(); },
+               [&](QWidget* w) {
+                   auto* chart = w->findChild<QWidget*>(QStringLiteral("Chart"));
+                   QTest::keyClick(chart, Qt::Key_Home);
+                   QTest::keyClick(chart, Qt::Key_Return);
+               });
+    qApp->removeEventFilter(&shown);
+    EXPECT_EQ(shown.titles,
+              (QStringList{QStringLiteral("Прогресс"), QStringLiteral("Результаты")}));
+    EXPECT_EQ(ParseResultRecord(form.ResultRecord).presented,
+              CommaText::Read(QStringLiteral("12,45,70,88,31")));
 }
 
 TEST_F(HistoryTest, ClearingAnEmptyHistoryWritesNoFile) {

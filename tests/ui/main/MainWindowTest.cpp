@@ -14,6 +14,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
@@ -184,17 +186,12 @@ TEST_F(LaunchWindowTest, HiddenBlinkEntryAndMenuCaptions) {
     EXPECT_EQ(action->text(), QStringLiteral("Тест \"&Миг\""));
     EXPECT_TRUE(action->shortcut().isEmpty());
     const std::pair<const char*, const char*> captions[] = {
-        {"SettingsAction", "&Настройки"},
-        {"ModuleEditAction", "&Редактор модулей"},
-        {"TestAction", "&Вводное тестирование"},
-        {"TrainAction", "&Тренировка"},
-        {"ExamAction", "&Экзамен"},
-        {"NormAction", "&Нормативы"},
-        {"HelpAction", "&Справка"},
-        {"AboutAction", "&О программе"},
-        {"DelCurAction", "Очистить &активную"},
-        {"DelAllAction", "Очистить &все"},
-        {"DetailAction", "&Подробнее"}};
+        {"SettingsAction", "&Настройки"},  {"ModuleEditAction", "&Редактор модулей"},
+        {"ProgressAction", "Про&гресс"},   {"TestAction", "&Вводное тестирование"},
+        {"TrainAction", "&Тренировка"},    {"ExamAction", "&Экзамен"},
+        {"NormAction", "&Нормативы"},      {"HelpAction", "&Справка"},
+        {"AboutAction", "&О программе"},   {"DelCurAction", "Очистить &активную"},
+        {"DelAllAction", "Очистить &все"}, {"DetailAction", "&Подробнее"}};
     for (const auto& [name, caption] : captions) {
         const auto* a = form->findChild<QAction*>(QString::fromLatin1(name));
         ASSERT_NE(a, nullptr) << name;
@@ -202,6 +199,17 @@ TEST_F(LaunchWindowTest, HiddenBlinkEntryAndMenuCaptions) {
     }
     EXPECT_EQ(form->findChild<QAction*>(QStringLiteral("HelpAction"))->shortcut(),
               QKeySequence(Qt::Key_F1));
+    // "Прогресс" stands on the bar after the module editor, with a letter no other command of
+    // the window uses.
+    const QList<QAction*> bar = form->menuBar()->actions();
+    EXPECT_EQ(bar.indexOf(form->findChild<QAction*>(QStringLiteral("ProgressAction"))),
+              bar.indexOf(form->findChild<QAction*>(QStringLiteral("ModuleEditAction"))) + 1);
+    QStringList letters;
+    for (const QAction* a : form->findChildren<QAction*>())
+        letters << QKeySequence::mnemonic(a->text()).toString();
+    for (const QMenu* m : form->findChildren<QMenu*>())
+        letters << QKeySequence::mnemonic(m->title()).toString();
+    EXPECT_EQ(letters.count(QStringLiteral("Alt+Г")), 1);
 }
 
 } // namespace

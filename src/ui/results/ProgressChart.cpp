@@ -1,0 +1,429 @@
+#include "ui/results/ProgressChart.h"
+
+#include "core/History.h"
+#include "core/Messages.h"
+#include "core/NormBand.h"
+#include "core/StoredExam.h"
+#include "core/TimeTick.h"
+#include "ui/results/PictureFile.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+namespace {
+
+constexpr qint64 kMsPerDay = 86400000;
+// How near a point the pointer must be to pick it, in pixels.
+constexpr int kReach = 8;
+
+const QColor kPointColor(0x3C, 0x8D, 0xE6);
+const QColor kMeanColor(0xE0, 0x7A, 0x10);
+const QColor kTrendColor(0xC0, 0x30, 0x30);
+const QColor kBestColor(0xE6, 0xB0, 0x00);
+
+const std::vector<NormBand>& expertBands() {
+    static const std::vector<NormBand> bands = NormBand::FromRows(Messages::ExpertNorms);
+    return bands;
+}
+
+QString valueText(double v, double step) {
+    if (std::fabs(v) >= 1e6)
+        return QLocale().toString(v, 'g', 3);
+    return QLocale().toString(v, 'f', step >= 1.0 ? 0 : step >= 0.1 ? 1 : 2);
+}
+
+// A five-pointed star around a centre, for the personal best.
+QPolygonF star(QPointF c, double r) {
+    QPolygonF poly;
+    for (int i = 0; i < 10; ++i) {
+        const double a = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
+        const double rr = i % 2 ? r * 0.45 : r;
+        poly << QPointF(c.x() + rr * std::cos(a), c.y() + rr * std::sin(a));
+    }
+    return poly;
+}
+
+// A small triangle at an edge of the plot, pointing out of it: a result beyond the value axis.
+QPolygonF beyondMark(double x, double y, bool up) {
+    const double d = up ? -6.0 : 6.0;
+    return QPolygonF({QPointF(x - 4, y), QPointF(x + 4, y), QPointF(x, y + d)});
+}
+
+} // namespace
+
+double ProgressChart::Frame::xOf(qint64 timeKey) const {
+    return plot.left() +
+           static_cast<double>(timeKey - from) / static_cast<double>(to - from) * plot.width();
+}
+
+double ProgressChart::Frame::yOf(double value) const {
+    const double v = std::isnan(value) ? scale.low : std::clamp(value, scale.low, scale.high);
+    return plot.bottom() - (v - scale.low) / (scale.high - scale.low) * plot.height();
+}
+
+ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("График коэффициента"));
+    setAccessibleDescription(QStringLiteral(
+        "Стрелки влево и вправо — соседний экзамен, Home и End — первый и последний, Enter — "
+        "подробные результаты экзамена."));
+}
+
+std::span<const ProgressSeries::Point> ProgressChart::Points() const {
+    return m_series ? m_series->PointsOf(m_range) : std::span<const ProgressSeries::Point>();
+}
+
+void ProgressChart::SetData(const ProgressSeries* series, const ProgressSeries::Range& range,
+                            const HistoryStats& stats) {
+    m_series = series;
+    m_range = range;
+    m_stats = stats;
+    m_scale = ProgressSeries::ScaleOf(Points());
+    m_cursor = -1;
+    SetCursor(static_cast<int>(Points().size()) - 1);
+    update();
+}
+
+void ProgressChart::SetCursor(int index) {
+    const int n = static_cast<int>(Points().size());
+    index = n == 0 ? -1 : std::clamp(index, 0, n - 1);
+    if (index == m_cursor)
+        return;
+    m_cursor = index;
+    // A screen reader says the focused control's new name: the exam the cursor came to.
+    setAccessibleName(index < 0 ? QStringLiteral("График коэффициента") : ExamText(index));
+    update();
+}
+
+QString ProgressChart::ExamText(int index) const {
+    const ProgressSeries::Point& p = Points()[static_cast<size_t>(index)];
+    return HistoryDateText(p.date) + QStringLiteral(" — ") +
+           HistoryResultText(p.coefficient).trimmed();
+}
+
+ProgressChart::Frame ProgressChart::FrameOf(const QSize& size) const {
+    const QFontMetrics fm(font());
+    Frame f;
+    f.scale = m_scale;
+    int valueWidth = 0;
+    for (double v = f.scale.low; v <= f.scale.high + f.scale.step / 2; v += f.scale.step)
+        valueWidth = std::max(valueWidth, fm.horizontalAdvance(valueText(v, f.scale.step)));
+    int gradeWidth = 0;
+    for (const NormBand& band : expertBands())
+        gradeWidth = std::max(gradeWidth, fm.horizontalAdvance(band.grade));
+    const int top = 2 * fm.height() + 4; // the legend, and room above the highest point
+    f.plot = QRect(valueWidth + 12, top, size.width() - valueWidth - gradeWidth - 26,
+                   size.height() - top - fm.height() - 10);
+    const std::span<const ProgressSeries::Point> points = Points();
+    if (!points.empty()) {
+        // The period's first day, or the first exam of all; a span of no length (one exam, or
+        // all at one moment) gets the day it lies in.
+        f.from =
+            std::min(points.front().timeKey, QDate(1899, 12, 30).daysTo(m_range.from) * kMsPerDay);
+        f.to = points.back().timeKey;
+        if (f.to <= f.from) {
+            f.from = QDate(1899, 12, 30).daysTo(StoredExam::DayOf(f.from)) * kMsPerDay;
+            f.to = f.from + kMsPerDay;
+        }
+        // A little room after the last exam, so that its point is not cut by the edge.
+        f.to += std::max<qint64>((f.to - f.from) / 50, 1);
+    }
+    return f;
+}
+
+void ProgressChart::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    Paint(p, size(), true);
+}
+
+void ProgressChart::Render(QPainter& painter) const {
+    Paint(painter, size(), false);
+}
+
+void ProgressChart::Paint(QPainter& p, const QSize& size, bool withCursor) const {
+    p.fillRect(QRect(QPoint(0, 0), size), palette().color(QPalette::Base));
+    const Frame f = FrameOf(size);
+    if (f.plot.width() < 10 || f.plot.height() < 10)
+        return;
+    PaintBackdrop(p, f);
+    PaintExams(p, f);
+    PaintBest(p, f);
+    if (withCursor && hasFocus() && m_cursor >= 0) {
+        const QPoint at = PositionOf(m_cursor);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
+        p.drawLine(at.x(), f.plot.top(), at.x(), f.plot.bottom());
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(at), 7, 7);
+    }
+}
+
+void ProgressChart::PaintBackdrop(QPainter& p, const Frame& f) const {
+    const QFontMetrics fm(font());
+    const QColor text = palette().color(QPalette::Text);
+    // The grades, lightly tinted in turn and named at the right.
+    QColor tint = palette().color(QPalette::Highlight);
+    int i = 0;
+    for (const NormBand& band : expertBands()) {
+        const double top = band.to ? f.yOf(*band.to) : f.plot.top();
+        const double bottom = f.yOf(band.from);
+        tint.setAlpha(i++ % 2 ? 42 : 20);
+        if (bottom - top < 1)
+            continue;
+        p.fillRect(QRectF(f.plot.left(), top, f.plot.width(), bottom - top), tint);
+        if (bottom - top >= fm.height() * 0.8) {
+            p.setPen(text);
+            p.drawText(QRectF(f.plot.right() + 6, top, 200, bottom - top),
+                       Qt::AlignLeft | Qt::AlignVCenter, band.grade);
+        }
+    }
+    // The value axis with its grid.
+    QColor grid = palette().color(QPalette::Mid);
+    grid.setAlpha(110);
+    for (double v = f.scale.low; v <= f.scale.high + f.scale.step / 2; v += f.scale.step) {
+        const int y = static_cast<int>(std::lround(f.yOf(v)));
+        p.setPen(grid);
+        p.drawLine(f.plot.left(), y, f.plot.right(), y);
+        p.setPen(text);
+        p.drawText(QRect(0, y - fm.height() / 2, f.plot.left() - 6, fm.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, valueText(v, f.scale.step));
+    }
+    // Calendar time, labelled where the labels do not run into each other.
+    const int labelWidth = fm.horizontalAdvance(QStringLiteral("нояб. 2007")) + 16;
+    int lastEnd = -1000000;
+    for (const TimeTick& tick :
+         TimeTick::Between(f.from, f.to, std::max(1, f.plot.width() / labelWidth))) {
+        const double x = f.xOf(tick.timeKey);
+        if (x < f.plot.left() || x > f.plot.right())
+            continue;
+        p.setPen(grid);
+        p.drawLine(QPointF(x, f.plot.top()), QPointF(x, f.plot.bottom()));
+        const int w = fm.horizontalAdvance(tick.label);
+        const int left = std::clamp(static_cast<int>(x) - w / 2, 0, width() - w);
+        if (left <= lastEnd + 8)
+            continue;
+        p.setPen(text);
+        p.drawText(QRect(left, f.plot.bottom() + 4, w, fm.height()), Qt::AlignCenter, tick.label);
+        lastEnd = left + w;
+    }
+    p.setPen(text);
+    p.drawLine(f.plot.bottomLeft(), f.plot.bottomRight());
+    p.drawLine(f.plot.bottomLeft(), f.plot.topLeft());
+    // The legend, above the plot.
+    p.setRenderHint(QPainter::Antialiasing, true);
+    int x = f.plot.left();
+    const int y = fm.height() / 2 + 2;
+    const auto entry = [&](const QString& name, const std::function<void(int)>& sample) {
+        sample(x);
+        p.setPen(text);
+        p.drawText(QPoint(x + 22, y + fm.ascent() / 2 - 1), name);
+        x += 22 + fm.horizontalAdvance(name) + 18;
+    };
+    entry(QStringLiteral("экзамен"), [&](int at) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kPointColor);
+        p.drawEllipse(QPointF(at + 9, y), 3.5, 3.5);
+    });
+    entry(QStringLiteral("среднее за 10 экзаменов"), [&](int at) {
+        p.setPen(QPen(kMeanColor, 2));
+        p.drawLine(at, y, at + 18, y);
+    });
+    entry(QStringLiteral("тренд"), [&](int at) {
+        p.setPen(QPen(kTrendColor, 2, Qt::DashLine));
+        p.drawLine(at, y, at + 18, y);
+    });
+    entry(QStringLiteral("лучший результат"), [&](int at) {
+        p.setPen(QPen(text, 1));
+        p.setBrush(kBestColor);
+        p.drawPolygon(star(QPointF(at + 9, y), 7));
+    });
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void ProgressChart::PaintExams(QPainter& p, const Frame& f) const {
+    const std::span<const ProgressSeries::Point> points = Points();
+    if (points.empty())
+        return;
+    p.save();
+    p.setClipRect(f.plot.adjusted(-8, -8, 8, 8));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    // The trend over the period, where there is one.
+    if (const std::optional<HistoryStats::Trend> trend = m_stats.trend) {
+        const auto at = [&](qint64 key) {
+            const double v =
+                trend->meanCoefficient +
+                trend->per30Days / 30.0 * (static_cast<double>(key) / kMsPerDay - trend->meanDay);
+            const double span = f.scale.high - f.scale.low;
+            return QPointF(f.xOf(key),
+                           f.plot.bottom() -
+                               std::clamp((v - f.scale.low) / span, -50.0, 50.0) * f.plot.height());
+        };
+        p.setPen(QPen(kTrendColor, 2, Qt::DashLine));
+        p.drawLine(at(points.front().timeKey), at(points.back().timeKey));
+    }
+    // Each pixel column shows its exams' lowest and highest, and the mean line passes through
+    // its first, highest, lowest and last value there; a result beyond the axis is marked at the
+    // edge.
+    const std::vector<ProgressSeries::Column> columns =
+        m_series->ColumnsOf(m_range, f.from, f.to, f.plot.width());
+    const bool dots = static_cast<int>(points.size()) <= f.plot.width() / 4;
+    QPolygonF mean;
+    QVector<QRectF> spans;
+    QVector<QPolygonF> beyond;
+    for (const ProgressSeries::Column& c : columns) {
+        const double x = f.plot.left() + c.x;
+        mean << QPointF(x, f.yOf(c.meanFirst)) << QPointF(x, f.yOf(c.meanHigh))
+             << QPointF(x, f.yOf(c.meanLow)) << QPointF(x, f.yOf(c.meanLast));
+        spans.append(QRectF(x - 1, f.yOf(c.high) - 1, 3, f.yOf(c.low) - f.yOf(c.high) + 2));
+        if (c.high > f.scale.high)
+            beyond.append(beyondMark(x, f.plot.top(), true));
+        if (c.low < f.scale.low)
+            beyond.append(beyondMark(x, f.plot.bottom(), false));
+    }
+    p.setPen(QPen(kMeanColor, 2));
+    p.drawPolyline(mean);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kPointColor);
+    if (dots) {
+        for (const ProgressSeries::Point& pt : points)
+            p.drawEllipse(QPointF(f.xOf(pt.timeKey), f.yOf(pt.coefficient)), 3.5, 3.5);
+    } else {
+        p.drawRects(spans);
+    }
+    p.setBrush(kTrendColor);
+    for (const QPolygonF& mark : beyond)
+        p.drawPolygon(mark);
+    p.restore();
+}
+
+void ProgressChart::PaintBest(QPainter& p, const Frame& f) const {
+    if (!m_stats.best)
+        return;
+    const ProgressSeries::Point& best = Points()[*m_stats.best];
+    const QPointF at(f.xOf(best.timeKey), f.yOf(best.coefficient));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(palette().color(QPalette::Text), 1));
+    p.setBrush(kBestColor);
+    p.drawPolygon(star(at, 8));
+    const QString label = QStringLiteral("%1 — %2").arg(
+        HistoryResultText(best.coefficient).trimmed(),
+        QLocale().toString(StoredExam::DayOf(best.timeKey), QLocale::ShortFormat));
+    const QFontMetrics fm(font());
+    const int w = fm.horizontalAdvance(label) + 6;
+    // Beside the star, on whichever side has room, and never out of the chart.
+    QRectF box(at.x() + 10, at.y() - fm.height() - 4, w, fm.height());
+    if (box.right() > f.plot.right())
+        box.moveRight(at.x() - 10);
+    if (box.top() < 0)
+        box.moveTop(at.y() + 6);
+    QColor back = palette().color(QPalette::Base);
+    back.setAlpha(200);
+    p.fillRect(box, back);
+    p.setPen(palette().color(QPalette::Text));
+    p.drawText(box, Qt::AlignCenter, label);
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+QPoint ProgressChart::PositionOf(int index) const {
+    const Frame f = FrameOf(size());
+    const ProgressSeries::Point& pt = Points()[static_cast<size_t>(index)];
+    return QPoint(static_cast<int>(std::lround(f.xOf(pt.timeKey))),
+                  static_cast<int>(std::lround(f.yOf(pt.coefficient))));
+}
+
+int ProgressChart::ExamAt(const QPoint& pos) const {
+    const std::span<const ProgressSeries::Point> points = Points();
+    const Frame f = FrameOf(size());
+    if (points.empty() || !f.plot.adjusted(-kReach, -kReach, kReach, kReach).contains(pos))
+        return -1;
+    // Only the exams of the columns within reach need looking at.
+    const double perPixel = static_cast<double>(f.to - f.from) / std::max(1, f.plot.width());
+    const auto keyAt = [&](int x) {
+        return f.from + static_cast<qint64>((x - f.plot.left()) * perPixel);
+    };
+    auto it = std::lower_bound(
+        points.begin(), points.end(), keyAt(pos.x() - kReach - 1),
+        [](const ProgressSeries::Point& p, qint64 key) { return p.timeKey < key; });
+    const qint64 end = keyAt(pos.x() + kReach + 1);
+    int found = -1;
+    double nearest = kReach * kReach + 1;
+    for (; it != points.end() && it->timeKey <= end; ++it) {
+        const double dx = f.xOf(it->timeKey) - pos.x();
+        const double dy = f.yOf(it->coefficient) - pos.y();
+        if (dx * dx + dy * dy < nearest) {
+            nearest = dx * dx + dy * dy;
+            found = static_cast<int>(it - points.begin());
+        }
+    }
+    return found;
+}
+
+void ProgressChart::keyPressEvent(QKeyEvent* event) {
+    const int last = static_cast<int>(Points().size()) - 1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        SetCursor(m_cursor - 1);
+        break;
+    case Qt::Key_Right:
+        SetCursor(m_cursor + 1);
+        break;
+    case Qt::Key_Home:
+        SetCursor(0);
+        break;
+    case Qt::Key_End:
+        SetCursor(last);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_cursor >= 0)
+            Q_EMIT ExamActivated(Points()[static_cast<size_t>(m_cursor)].entry);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void ProgressChart::mousePressEvent(QMouseEvent* event) {
+    const int index = event->button() == Qt::LeftButton ? ExamAt(event->position().toPoint()) : -1;
+    if (index < 0) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    SetCursor(index);
+    Q_EMIT ExamActivated(Points()[static_cast<size_t>(index)].entry);
+}
+
+bool ProgressChart::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int index = ExamAt(help->pos());
+        if (index < 0) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(
+                help->globalPos(), ExamText(index), this,
+                QRect(PositionOf(index) - QPoint(kReach, kReach), QSize(2 * kReach, 2 * kReach)));
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+bool ProgressChart::SaveImage(const QString& path, QString* reason) const {
+    return PictureFile::Write(
+        path, size(), devicePixelRatioF(), QStringLiteral("Прогресс"),
+        [this](QPainter& p) { Render(p); }, reason);
+}
