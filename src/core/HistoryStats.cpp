@@ -13,13 +13,17 @@ namespace {
 constexpr int kRecent = 10;
 constexpr qint64 kMsPerDay = 86400000;
 
-QString number(double v) {
+} // namespace
+
+QString StatsNumber(double v) {
+    // A hand-edited history can hold any number: beyond a trillion the digits say nothing a
+    // reader could take in, and would push every other figure out of sight.
+    if (std::fabs(v) >= 1e12)
+        return QLocale().toString(v, 'e', 2);
     // Rounding may leave a "-0,00" that says nothing but a sign.
     const double r = std::round(v * 100.0) / 100.0;
     return QLocale().toString(r == 0.0 ? 0.0 : r, 'f', 2);
 }
-
-} // namespace
 
 HistoryStats ComputeStats(std::span<const HistoryStats::Exam> exams) {
     HistoryStats s;
@@ -83,20 +87,20 @@ HistoryStats::Texts StatsTexts(const HistoryStats& s, std::span<const HistorySta
         return t;
     const HistoryStats::Exam& best = exams[*s.best];
     t.best = QStringLiteral("Лучший коэффициент: %1 — %2")
-                 .arg(number(best.coefficient), HistoryDateText(best.date));
+                 .arg(StatsNumber(best.coefficient), HistoryDateText(best.date));
     t.recent =
-        QStringLiteral("Среднее за последние %1: %2").arg(s.lastCount).arg(number(s.lastMean));
+        QStringLiteral("Среднее за последние %1: %2").arg(s.lastCount).arg(StatsNumber(s.lastMean));
     const QLocale locale;
     for (const HistoryStats::Month& m : s.months)
         t.months.push_back(
             {QStringLiteral("%1 %2").arg(locale.standaloneMonthName(m.month)).arg(m.year),
-             QString::number(m.count), number(m.mean), number(m.best)});
+             QString::number(m.count), StatsNumber(m.mean), StatsNumber(m.best)});
     if (s.trend) {
         const double per30 = s.trend->per30Days;
         const QString sign =
-            per30 > 0.0 && number(per30) != number(0.0) ? QStringLiteral("+") : QString();
+            per30 > 0.0 && StatsNumber(per30) != StatsNumber(0.0) ? QStringLiteral("+") : QString();
         t.trend = QStringLiteral("Тренд: %1%2 за 30 дней (по экзаменам: %3)")
-                      .arg(sign, number(per30))
+                      .arg(sign, StatsNumber(per30))
                       .arg(s.count);
     } else {
         t.trend = QStringLiteral("Тренд: недостаточно данных (по экзаменам: %1)").arg(s.count);

@@ -51,6 +51,10 @@ struct HistoryStats {
     std::optional<Trend> trend;
 };
 
+// A figure as the texts write it: two decimals in the user's locale ("12,50"), or in exponent
+// form beyond a trillion ("1,00e+300").
+QString StatsNumber(double v);
+
 // Figures of exams given oldest first (by time key).
 HistoryStats ComputeStats(std::span<const HistoryStats::Exam> exams);
 

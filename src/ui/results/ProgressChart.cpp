@@ -256,6 +256,47 @@ void ProgressChart::PaintExams(QPainter& p, const Frame& f) const {
     p.save();
     p.setClipRect(f.plot.adjusted(-8, -8, 8, 8));
     p.setRenderHint(QPainter::Antialiasing, true);
+    // Each pixel column shows its exams' lowest and highest; the mean line runs from column to
+    // column and spans what the mean did within one. It is drawn as separate segments: joining
+    // a thousand of them into one wide line costs the stroker ten times as much. A result beyond
+    // the axis is marked at the edge. The lines go over the points, which may fill the plot.
+    const bool dots = static_cast<int>(points.size()) <= f.plot.width() / 4;
+    QVector<QLineF> mean;
+    std::optional<QPointF> meanAt;
+    const auto meanTo = [&](QPointF to) {
+        if (meanAt)
+            mean.append(QLineF(*meanAt, to));
+        meanAt = to;
+    };
+    QVector<QRectF> spans, meanSpans;
+    QVector<QPolygonF> beyond;
+    for (const ProgressSeries::Column& c :
+         m_series->ColumnsOf(m_range, f.from, f.to, f.plot.width())) {
+        const double x = f.plot.left() + c.x;
+        meanTo(QPointF(x, f.yOf(c.meanFirst)));
+        if (c.meanLast != c.meanFirst)
+            meanTo(QPointF(x, f.yOf(c.meanLast)));
+        if (c.meanLow != c.meanHigh)
+            meanSpans.append(
+                QRectF(x - 1, f.yOf(c.meanHigh), 2, f.yOf(c.meanLow) - f.yOf(c.meanHigh)));
+        spans.append(QRectF(x - 1, f.yOf(c.high) - 1, 3, f.yOf(c.low) - f.yOf(c.high) + 2));
+        if (c.high > f.scale.high)
+            beyond.append(beyondMark(x, f.plot.top(), true));
+        if (c.low < f.scale.low)
+            beyond.append(beyondMark(x, f.plot.bottom(), false));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kPointColor);
+    if (dots) {
+        for (const ProgressSeries::Point& pt : points)
+            p.drawEllipse(QPointF(f.xOf(pt.timeKey), f.yOf(pt.coefficient)), 3.5, 3.5);
+    } else {
+        p.drawRects(spans);
+    }
+    p.setBrush(kMeanColor);
+    p.drawRects(meanSpans);
+    p.setPen(QPen(kMeanColor, 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLines(mean);
     // The trend over the period, where there is one.
     if (const std::optional<HistoryStats::Trend> trend = m_stats.trend) {
         const auto at = [&](qint64 key) {
@@ -270,35 +311,7 @@ void ProgressChart::PaintExams(QPainter& p, const Frame& f) const {
         p.setPen(QPen(kTrendColor, 2, Qt::DashLine));
         p.drawLine(at(points.front().timeKey), at(points.back().timeKey));
     }
-    // Each pixel column shows its exams' lowest and highest, and the mean line passes through
-    // its first, highest, lowest and last value there; a result beyond the axis is marked at the
-    // edge.
-    const std::vector<ProgressSeries::Column> columns =
-        m_series->ColumnsOf(m_range, f.from, f.to, f.plot.width());
-    const bool dots = static_cast<int>(points.size()) <= f.plot.width() / 4;
-    QPolygonF mean;
-    QVector<QRectF> spans;
-    QVector<QPolygonF> beyond;
-    for (const ProgressSeries::Column& c : columns) {
-        const double x = f.plot.left() + c.x;
-        mean << QPointF(x, f.yOf(c.meanFirst)) << QPointF(x, f.yOf(c.meanHigh))
-             << QPointF(x, f.yOf(c.meanLow)) << QPointF(x, f.yOf(c.meanLast));
-        spans.append(QRectF(x - 1, f.yOf(c.high) - 1, 3, f.yOf(c.low) - f.yOf(c.high) + 2));
-        if (c.high > f.scale.high)
-            beyond.append(beyondMark(x, f.plot.top(), true));
-        if (c.low < f.scale.low)
-            beyond.append(beyondMark(x, f.plot.bottom(), false));
-    }
-    p.setPen(QPen(kMeanColor, 2));
-    p.drawPolyline(mean);
     p.setPen(Qt::NoPen);
-    p.setBrush(kPointColor);
-    if (dots) {
-        for (const ProgressSeries::Point& pt : points)
-            p.drawEllipse(QPointF(f.xOf(pt.timeKey), f.yOf(pt.coefficient)), 3.5, 3.5);
-    } else {
-        p.drawRects(spans);
-    }
     p.setBrush(kTrendColor);
     for (const QPolygonF& mark : beyond)
         p.drawPolygon(mark);
@@ -315,7 +328,7 @@ void ProgressChart::PaintBest(QPainter& p, const Frame& f) const {
     p.setBrush(kBestColor);
     p.drawPolygon(star(at, 8));
     const QString label = QStringLiteral("%1 — %2").arg(
-        HistoryResultText(best.coefficient).trimmed(),
+        StatsNumber(best.coefficient),
         QLocale().toString(StoredExam::DayOf(best.timeKey), QLocale::ShortFormat));
     const QFontMetrics fm(font());
     const int w = fm.horizontalAdvance(label) + 6;

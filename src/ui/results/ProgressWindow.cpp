@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace {
 using Period = ProgressSeries::Period;
@@ -125,6 +126,9 @@ void ProgressWindow::ShowPeriod() {
                                                                          : m.best));
         table->header()->resizeSection(column, widest + 3 * fm.averageCharWidth());
     }
+    // The table is as wide as its columns; the figures beside it take the rest.
+    table->setFixedWidth(table->header()->length() + 2 * table->frameWidth() +
+                         table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table));
     table->scrollToBottom();
     table->setUpdatesEnabled(true);
     ui->Chart->SetData(&m_series, range, stats);
