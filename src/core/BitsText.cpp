@@ -18,16 +18,17 @@ std::optional<double> BitsBytesToFloat(QByteArrayView text) {
     // A history holds a bits text per exam and value: the plain form the program writes, an
     // optional minus and the digits, is read here at once. Anything else goes to the toolkit's
     // parser, which reads bytes exactly as it reads text (only ASCII makes a number).
-    const qsizetype sign = !text.isEmpty() && text.front() == '-' ? 1 : 0;
-    const qsizetype digits = text.size() - sign;
-    if (digits > 0 && digits <= 19) {
+    const char* p = text.data();
+    const char* end = p + text.size();
+    const bool sign = p != end && *p == '-';
+    p += sign ? 1 : 0;
+    if (end - p > 0 && end - p <= 19) {
         std::uint64_t v = 0;
-        qsizetype i = sign;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
-            v = v * 10 + static_cast<std::uint64_t>(text[i++] - '0');
+        while (p != end && *p >= '0' && *p <= '9')
+            v = v * 10 + static_cast<std::uint64_t>(*p++ - '0');
         // 19 digits never wrap an unsigned 64-bit value; the sign sets the limit.
         const std::uint64_t limit = std::uint64_t{1} << 63;
-        if (i == text.size() && (sign ? v <= limit : v < limit))
+        if (p == end && (sign ? v <= limit : v < limit))
             return std::bit_cast<double>(sign ? static_cast<std::int64_t>(0 - v)
                                               : static_cast<std::int64_t>(v));
     }
@@ -78,5 +79,16 @@ std::optional<int> ParseIniInteger(const QString& text) {
 }
 
 std::optional<int> ParseIniInteger(QByteArrayView text) {
+    // The counts of every exam are plain decimals of a few digits, read here at once; anything
+    // else takes the one rule above.
+    if (!text.isEmpty() && text.size() <= 9) {
+        int v = 0;
+        for (const char c : text) {
+            if (c < '0' || c > '9')
+                return parseIniInteger(text);
+            v = v * 10 + (c - '0');
+        }
+        return v;
+    }
     return parseIniInteger(text);
 }

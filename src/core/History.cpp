@@ -24,9 +24,12 @@ std::vector<HistoryEntry> ReadHistory(const IniFile& ini) {
         // Bits text can spell NaN or an infinity; such a value reads as 0 like any other junk, so
         // that sorting and drawing always see ordinary numbers.
         const StoredExam exam = StoredExam::Read(s.values);
-        out.push_back({s.name, StoredExam::NumberOrZero(s.values[StoredExam::ExamDate]),
-                       StoredExam::NumberOrZero(s.values[StoredExam::ExamResult]),
-                       s.repeated ? StoredExam::Fault::Repeated : exam.fault});
+        const bool counted = exam.fault == StoredExam::Fault::None;
+        out.push_back(
+            {s.name, counted ? exam.date : StoredExam::NumberOrZero(s.values[StoredExam::ExamDate]),
+             counted ? exam.coefficient
+                     : StoredExam::NumberOrZero(s.values[StoredExam::ExamResult]),
+             s.repeated ? StoredExam::Fault::Repeated : exam.fault});
     });
     return out;
 }

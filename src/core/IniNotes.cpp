@@ -9,8 +9,12 @@ IniNotes::IniNotes(const QStringList& names) : m_names(names) {
                 m_names.clear();
                 return;
             }
-    for (const QString& name : names)
+    for (const QString& name : names) {
+        if (m_byLength.size() <= static_cast<size_t>(name.size()))
+            m_byLength.resize(static_cast<size_t>(name.size()) + 1);
+        m_byLength[static_cast<size_t>(name.size())].push_back(static_cast<int>(m_lowered.size()));
         m_lowered.push_back(name.toLower().toLatin1());
+    }
 }
 
 void IniNotes::Clear(size_t room) {
@@ -21,16 +25,16 @@ void IniNotes::Clear(size_t room) {
 }
 
 int IniNotes::NameOf(const char* key, qsizetype size) const {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    for (size_t k = 0; k < m_lowered.size(); ++k) {
-        const QByteArray& name = m_lowered[k];
-        if (size != name.size())
-            continue;
+    // Every key of a file passes here, so only the names of its length are looked at.
+    if (size >= static_cast<qsizetype>(m_byLength.size()))
+        return -1;
+    for (const int k : m_byLength[static_cast<size_t>(size)]) {
+        const char* name = m_lowered[static_cast<size_t>(k)].constData();
         qsizetype i = 0;
-        while (i < size && lower(key[i]) == name[i])
+        while (i < size && (key[i] >= 'A' && key[i] <= 'Z' ? key[i] + 32 : key[i]) == name[i])
             ++i;
         if (i == size)
-            return static_cast<int>(k);
+            return k;
     }
     return -1;
 }

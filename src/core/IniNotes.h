@@ -38,5 +38,6 @@ private:
 
     QStringList m_names;
     std::vector<QByteArray> m_lowered;
+    std::vector<std::vector<int>> m_byLength; // the names of each length
     std::vector<char> m_bytes;
 };
