@@ -7,6 +7,7 @@
 #include "core/TimeTick.h"
 #include "ui/results/PictureFile.h"
 
+#include <QAccessibleWidget>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLocale>
@@ -57,6 +58,13 @@ QPolygonF beyondMark(double x, double y, bool up) {
     return QPolygonF({QPointF(x - 4, y), QPointF(x + 4, y), QPointF(x, y + d)});
 }
 
+// The chart is a chart to a screen reader too, not a blank panel.
+QAccessibleInterface* accessibleChart(const QString& key, QObject* object) {
+    if (key == QLatin1String("ProgressChart") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    return nullptr;
+}
+
 } // namespace
 
 double ProgressChart::Frame::xOf(qint64 timeKey) const {
@@ -70,6 +78,8 @@ double ProgressChart::Frame::yOf(double value) const {
 }
 
 ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = (QAccessible::installFactory(accessibleChart), true);
+    Q_UNUSED(accessible);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("График коэффициента"));
     setAccessibleDescription(QStringLiteral(
