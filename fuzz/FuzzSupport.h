@@ -3,6 +3,7 @@
 #include "core/Cp1251.h"
 
 #include <QString>
+#include <QTemporaryFile>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -18,3 +19,15 @@ inline QString FuzzText(const uint8_t* data, size_t size) {
         if (!(cond))                                                                               \
             std::abort();                                                                          \
     } while (0)
+
+// The input as a file on disk, for readers that take a path: one file, rewritten for each input.
+inline QString FuzzFile(const uint8_t* data, size_t size) {
+    static QTemporaryFile file;
+    if (!file.isOpen() && !file.open())
+        std::abort();
+    file.resize(0);
+    file.seek(0);
+    file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+    file.flush();
+    return file.fileName();
+}

@@ -49,15 +49,21 @@ bool FromBytes(const QByteArray& bytes, QString* text, QString* reason) {
     return true;
 }
 
-bool Write(const QString& path, const QString& text, QString* reason) {
+bool ToBytes(const QString& text, QByteArray* bytes, QString* reason) {
     QString t = text;
     t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    QByteArray bytes;
     QString bad;
-    if (!cp1251::encode(t, &bytes, &bad)) {
+    if (!cp1251::encode(t, bytes, &bad)) {
         *reason = Messages::CharNotInCodePage.arg(bad);
         return false;
     }
+    return true;
+}
+
+bool Write(const QString& path, const QString& text, QString* reason) {
+    QByteArray bytes;
+    if (!ToBytes(text, &bytes, reason))
+        return false;
     std::vector<iovec> parts{{bytes.data(), static_cast<size_t>(bytes.size())}};
     return WriteFileDurably(path, parts, reason);
 }

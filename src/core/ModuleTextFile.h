@@ -21,5 +21,7 @@ bool FromBytes(const QByteArray& bytes, QString* text, QString* reason);
 // Writes the text with CR LF between lines and nothing after the last one, replacing the file at
 // once. A character the code page cannot hold fails the call before anything is written.
 bool Write(const QString& path, const QString& text, QString* reason);
+// The bytes Write puts in the file.
+bool ToBytes(const QString& text, QByteArray* bytes, QString* reason);
 
 } // namespace ModuleTextFile
