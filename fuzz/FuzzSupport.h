@@ -2,6 +2,8 @@
 
 #include "core/Cp1251.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryFile>
 #include <cstddef>
@@ -20,9 +22,12 @@ inline QString FuzzText(const uint8_t* data, size_t size) {
             std::abort();                                                                          \
     } while (0)
 
-// The input as a file on disk, for readers that take a path: one file, rewritten for each input.
+// The input as a file, for readers that take a path: one file, rewritten for each input, in memory
+// where the system has a folder for that (rewriting a file on a disk waits for the disk).
 inline QString FuzzFile(const uint8_t* data, size_t size) {
-    static QTemporaryFile file;
+    static QTemporaryFile file(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                   ? QStringLiteral("/dev/shm/zorvik-fuzz-XXXXXX")
+                                   : QDir::tempPath() + QStringLiteral("/zorvik-fuzz-XXXXXX"));
     if (!file.isOpen() && !file.open())
         std::abort();
     file.resize(0);
