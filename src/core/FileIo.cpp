@@ -1,5 +1,7 @@
 #include "core/FileIo.h"
 
+#include "core/Messages.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -212,7 +214,10 @@ bool SyncFolderOf(const QString& filePath, QString* reason) {
     return error == 0;
 }
 
-bool WriteFileDurably(const QString& path, std::vector<iovec>& parts, QString* reason) {
+bool WriteFileDurably(const QString& path, std::vector<iovec>& parts, QString* reason,
+                      bool* replaced) {
+    if (replaced)
+        *replaced = false;
     // A link stays a link: the file it points to gets the new content, as an editor would do.
     const QFileInfo info(path);
     const QString target = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
@@ -244,9 +249,15 @@ bool WriteFileDurably(const QString& path, std::vector<iovec>& parts, QString* r
     if (::rename(temp.name.constData(), name.constData()) != 0)
         return fail(errno);
     temp.name.clear(); // it is the file now
+    if (replaced)
+        *replaced = true;
     // After the rename the new content stands; a folder that cannot be synced is still reported,
-    // since a power cut could then bring the old name back.
-    return SyncFolderOf(target, reason);
+    // since a power cut could then bring the old file back.
+    QString why;
+    if (SyncFolderOf(target, &why))
+        return true;
+    *reason = Messages::WrittenNotConfirmed.arg(why);
+    return false;
 }
 
 QString SystemErrorText(int error) {

@@ -38,5 +38,7 @@ bool SyncFolderOf(const QString& filePath, QString* reason);
 // Writes the parts, in order, as the whole new content of the file: into a temporary file in the
 // same folder, flushed to disk and renamed over the old file, then the folder synced, so that a
 // crash, a full disk or a power cut leaves the old file or the new one, never a mix. False, with
-// the reason, when the new content is not (or not durably) in place. The parts are consumed.
-bool WriteFileDurably(const QString& path, std::vector<iovec>& parts, QString* reason);
+// the reason, when the new content is not (or not durably) in place; *replaced then tells that the
+// file holds the new content all the same (only the folder's sync failed). The parts are consumed.
+bool WriteFileDurably(const QString& path, std::vector<iovec>& parts, QString* reason,
+                      bool* replaced = nullptr);

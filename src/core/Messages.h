@@ -35,6 +35,9 @@ inline const QString FileUnreadableAtStart =
     QStringLiteral("Не удалось прочитать файл \"%1\": %2.\nЧтобы не потерять его содержимое, "
                    "программа не будет записывать этот файл до следующего запуска. Изменения, "
                    "которые затрагивают его, действуют только до закрытия программы.");
+// The reason of a save whose new file is in place but whose folder the disk did not confirm.
+inline const QString WrittenNotConfirmed =
+    QStringLiteral("файл записан, но диск не подтвердил запись (%1)");
 inline const QString CharNotInCodePage =
     QStringLiteral("Символ '%1' нельзя записать в кодировке Windows-1251.");
 inline const QString FileReadFailed = QStringLiteral("Не удалось прочитать файл \"%1\".\n%2");

@@ -2,9 +2,9 @@
 
 #include "core/Messages.h"
 
-SaveError::SaveError(QString path, QString reason, Change change)
+SaveError::SaveError(QString path, QString reason, Change change, bool replaced)
     : std::runtime_error("save failed"), m_path(std::move(path)), m_reason(std::move(reason)),
-      m_change(change) {}
+      m_change(change), m_replaced(replaced) {}
 
 QString SaveError::userMessage() const {
     // The system's reasons are written to follow a colon; here the reason is a line of its own.

@@ -2,9 +2,10 @@
 // each errno of the table. Runs with the fault library in LD_PRELOAD. After every run: the file is
 // byte for byte the old one or the new one; the save said it worked exactly when the new one is in
 // place and none of its calls failed for good (a failure reported after the rename is the one
-// allowed difference), and a call that failed with EINTR was retried; memory holds the change exactly when the save worked or said it kept it,
-// and after the next save without a fault memory and disk agree. Prints the table; exits 1 on any
-// damaged file or untrue report.
+// allowed difference), and a call that failed with EINTR was retried; memory holds the change
+// exactly when the save worked or said it kept it, and always when the file holds it; after the
+// next save without a fault memory and disk agree. Prints the table; exits 1 on any damaged file
+// or untrue report.
 #include "core/History.h"
 #include "core/IniFile.h"
 #include "core/ModuleStore.h"
@@ -158,7 +159,11 @@ Row Saves(const Kind& kind, const QString& path) {
         // Every call of a save matters: one that failed for good fails the save.
         row.falseSuccess += ok && (file != next || error != EINTR);
         row.wrongFailure += !ok && ((file == next && c < renameAt) || error == EINTR);
-        bool agree = kind.holds(*ini) == (ok || change != SaveError::Change::Dropped);
+        // Memory holds the change exactly when the save worked or said it kept it, and always when
+        // the file took it.
+        const bool holds = kind.holds(*ini);
+        bool agree =
+            holds == (ok || change != SaveError::Change::Dropped) && (holds || file != next);
         try {
             ini->WriteInteger(kSettings, QStringLiteral("Probe"), static_cast<int>(c));
             agree = agree && IniFile(path).ToText() == ini->ToText();
