@@ -54,7 +54,9 @@ TEST_F(SettingsTransferTest, OkOnAFreshInstallationWritesEveryKeyInOrder) {
                                              "ExamElValue=50\r\n"
                                              "ExamDataType=0\r\n"
                                              "TestRange=\r\n"
-                                             "MigDigWidth=5\r\nMigTimeLimit=3000\r\n\r\n"));
+                                             "MigDigWidth=5\r\nMigTimeLimit=3000\r\n"
+                                             "SpeakItems=0\r\nSpeakVoice=\r\nSpeakDigits=0\r\n"
+                                             "\r\n"));
 }
 
 TEST_F(SettingsTransferTest, EveryStoredValueComesBackUnchanged) {
