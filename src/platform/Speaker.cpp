@@ -135,6 +135,7 @@ private:
         });
         if (hasRussian)
             take(russian());
+        m_voices.russianCount = static_cast<int>(m_voices.names.size());
         for (const QLocale& locale : locales)
             if (locale.language() != QLocale::Russian)
                 take(locale);

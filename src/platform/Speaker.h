@@ -7,6 +7,8 @@
 // The voices the speech engine offers, Russian ones first, or why nothing can be spoken.
 struct SpeechVoices {
     QStringList names;
+    // How many names, from the first, are Russian voices.
+    int russianCount = 0;
     // The engine's own choice for Russian (or for its default language when it has no Russian).
     QString defaultName;
     // Not empty when there is no engine, no voice, or the engine failed.

@@ -24,6 +24,7 @@ public:
 
     SpeechVoices voices{
         {QStringLiteral("Russian"), QStringLiteral("Russian+Alex"), QStringLiteral("English")},
+        2,
         QStringLiteral("Russian"),
         QString()};
     std::vector<Said> said;

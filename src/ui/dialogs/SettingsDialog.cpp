@@ -107,7 +107,9 @@ void SettingsDialog::FormCreate() {
     // The engine may answer long after the dialog opened, or fail while it is open.
     connect(&AppSpeaker(), &Speaker::VoicesListed, this, &SettingsDialog::FillVoices);
     connect(&AppSpeaker(), &Speaker::Failed, this, [this](const QString& reason) {
-        FillVoices({{}, {}, reason});
+        SpeechVoices none;
+        none.error = reason;
+        FillVoices(none);
     });
     for (QWidget* w :
          {static_cast<QWidget*>(ui->VoiceComboBox), static_cast<QWidget*>(ui->ListenButton)}) {
