@@ -51,6 +51,9 @@ public:
         });
     }
     void Stop() override {
+        // Nothing to silence before anything was said; above all, no thread to start for it.
+        if (!m_thread)
+            return;
         post([this] {
             if (m_engine)
                 m_engine->stop();
