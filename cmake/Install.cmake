@@ -103,8 +103,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The platform plugins are a package of their own on Debian; without them no window opens. The
-# Russian Qt translation gives the standard dialogs Russian buttons.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, diffutils")
-# xdg-utils opens the help page and the links of the about dialog.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
+# Russian Qt translation gives the standard dialogs Russian buttons. The speech library comes with
+# the program's own library dependencies; its engine plugin is loaded at run time, so it is named.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, diffutils, libqt6texttospeech6, qt6-speech-speechd-plugin")
+# xdg-utils opens the help page and the links of the about dialog. The speech service and its
+# Russian voice are needed only by those who turn the spoken items on.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-translations-l10n, xdg-utils, speech-dispatcher, speech-dispatcher-espeak-ng")
 include(CPack)

@@ -196,4 +196,11 @@ inline const QString SystemColorNames[] = {
 // A stored colour that is none of the listed ones; it is kept and written back unchanged.
 inline const QString OtherColorName = QStringLiteral("Другой цвет");
 
+// Spoken items: why they cannot be spoken, and what the settings dialog plays.
+inline const QString NoSpeechEngine = QStringLiteral("Синтезатор речи не найден");
+inline const QString SpeechEngineFailed = QStringLiteral("Синтезатор речи не работает: %s");
+inline const QString NoSpeechVoice = QStringLiteral("Синтезатор речи не знает ни одного голоса");
+inline const QString VoicesLoading = QStringLiteral("Голоса синтезатора речи загружаются");
+inline const QString VoiceSample = QStringLiteral("Сорок семь, пятьсот двадцать три");
+
 } // namespace Messages
