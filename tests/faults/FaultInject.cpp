@@ -59,57 +59,35 @@ const char* zorvik_fault_call(long n) {
     return n >= 1 && n < kTrace ? trace[n] : "?";
 }
 
-int open(const char* p, int flags, ...) {
-    va_list ap;
-    va_start(ap, flags);
-    const mode_t mode = modeOf(flags, ap);
-    va_end(ap);
-    return hit("open") ? -1 : REAL(open)(p, flags, mode);
-}
-int open64(const char* p, int flags, ...) {
-    va_list ap;
-    va_start(ap, flags);
-    const mode_t mode = modeOf(flags, ap);
-    va_end(ap);
-    return hit("open") ? -1 : REAL(open64)(p, flags, mode);
-}
-int openat(int d, const char* p, int flags, ...) {
-    va_list ap;
-    va_start(ap, flags);
-    const mode_t mode = modeOf(flags, ap);
-    va_end(ap);
-    return hit("openat") ? -1 : REAL(openat)(d, p, flags, mode);
-}
-ssize_t read(int fd, void* b, size_t n) {
-    return hit("read") ? -1 : REAL(read)(fd, b, n);
-}
-ssize_t write(int fd, const void* b, size_t n) {
-    return hit("write") ? -1 : REAL(write)(fd, b, n);
-}
-ssize_t writev(int fd, const iovec* v, int n) {
-    return hit("writev") ? -1 : REAL(writev)(fd, v, n);
-}
-ssize_t pwrite(int fd, const void* b, size_t n, off_t o) {
-    return hit("pwrite") ? -1 : REAL(pwrite)(fd, b, n, o);
-}
-int fsync(int fd) {
-    return hit("fsync") ? -1 : REAL(fsync)(fd);
-}
-int fdatasync(int fd) {
-    return hit("fdatasync") ? -1 : REAL(fdatasync)(fd);
-}
-int rename(const char* a, const char* b) noexcept {
-    return hit("rename") ? -1 : REAL(rename)(a, b);
-}
-int renameat(int da, const char* a, int db, const char* b) noexcept {
-    return hit("renameat") ? -1 : REAL(renameat)(da, a, db, b);
-}
-int renameat2(int da, const char* a, int db, const char* b, unsigned flags) noexcept {
-    return hit("renameat2") ? -1 : REAL(renameat2)(da, a, db, b, flags);
-}
-int linkat(int da, const char* a, int db, const char* b, int flags) {
-    return hit("linkat") ? -1 : REAL(linkat)(da, a, db, b, flags);
-}
+// A call that fails when its turn comes, or else does what the C library does.
+#define FAULT(ret, name, params, args, ...)                                                        \
+    ret name params __VA_ARGS__ {                                                                  \
+        return hit(#name) ? -1 : REAL(name) args;                                                  \
+    }
+// The same for the open family, whose mode argument comes only with some flags.
+#define FAULT_OPEN(name, label, params, args)                                                      \
+    int name params {                                                                              \
+        va_list ap;                                                                                \
+        va_start(ap, flags);                                                                       \
+        const mode_t mode = modeOf(flags, ap);                                                     \
+        va_end(ap);                                                                                \
+        return hit(label) ? -1 : REAL(name) args;                                                  \
+    }
+
+FAULT_OPEN(open, "open", (const char* p, int flags, ...), (p, flags, mode))
+FAULT_OPEN(open64, "open", (const char* p, int flags, ...), (p, flags, mode))
+FAULT_OPEN(openat, "openat", (int d, const char* p, int flags, ...), (d, p, flags, mode))
+FAULT(ssize_t, read, (int fd, void* b, size_t n), (fd, b, n))
+FAULT(ssize_t, write, (int fd, const void* b, size_t n), (fd, b, n))
+FAULT(ssize_t, writev, (int fd, const iovec* v, int n), (fd, v, n))
+FAULT(ssize_t, pwrite, (int fd, const void* b, size_t n, off_t o), (fd, b, n, o))
+FAULT(int, fsync, (int fd), (fd))
+FAULT(int, fdatasync, (int fd), (fd))
+FAULT(int, rename, (const char* a, const char* b), (a, b), noexcept)
+FAULT(int, renameat, (int da, const char* a, int db, const char* b), (da, a, db, b), noexcept)
+FAULT(int, renameat2, (int da, const char* a, int db, const char* b, unsigned f), (da, a, db, b, f),
+      noexcept)
+FAULT(int, linkat, (int da, const char* a, int db, const char* b, int f), (da, a, db, b, f))
 int close(int fd) {
     const bool failed = hit("close");
     const int rc = REAL(close)(fd);
