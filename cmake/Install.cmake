@@ -103,10 +103,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The platform plugins are a package of their own on Debian; without them no window opens. The
-# Russian Qt translation gives the standard dialogs Russian buttons.
-# Qt SVG (libqt6svg6) is found by SHLIBDEPS from the program's own links; it is named here too,
-# since the progress window's pictures need it even where shlibdeps cannot look.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, diffutils")
-# xdg-utils opens the help page and the links of the about dialog.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
+# Russian Qt translation gives the standard dialogs Russian buttons. The speech library comes with
+# the program's own library dependencies; its engine plugin is loaded at run time, so it is named.
+# Qt SVG is found from the program's own links too; it is named as well, since the progress
+# window's pictures need it even where shlibdeps cannot look.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, libqt6svg6, diffutils, libqt6texttospeech6, qt6-speech-speechd-plugin")
+# xdg-utils opens the help page and the links of the about dialog. The speech service and its
+# Russian voice are needed only by those who turn the spoken items on.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-translations-l10n, xdg-utils, speech-dispatcher, speech-dispatcher-espeak-ng")
 include(CPack)

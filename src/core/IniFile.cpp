@@ -419,6 +419,7 @@ void IniFile::UpdateFile() {
             parts.push_back({data, size});
     }
     QString reason;
-    if (!WriteFileDurably(m_fileName, parts, &reason))
-        throw SaveError(m_fileName, reason);
+    bool replaced = false;
+    if (!WriteFileDurably(m_fileName, parts, &reason, &replaced))
+        throw SaveError(m_fileName, reason, SaveError::Change::Kept, replaced);
 }

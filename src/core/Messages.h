@@ -35,6 +35,9 @@ inline const QString FileUnreadableAtStart =
     QStringLiteral("Не удалось прочитать файл \"%1\": %2.\nЧтобы не потерять его содержимое, "
                    "программа не будет записывать этот файл до следующего запуска. Изменения, "
                    "которые затрагивают его, действуют только до закрытия программы.");
+// The reason of a save whose new file is in place but whose folder the disk did not confirm.
+inline const QString WrittenNotConfirmed =
+    QStringLiteral("файл записан, но диск не подтвердил запись (%1)");
 inline const QString CharNotInCodePage =
     QStringLiteral("Символ '%1' нельзя записать в кодировке Windows-1251.");
 inline const QString FileReadFailed = QStringLiteral("Не удалось прочитать файл \"%1\".\n%2");
@@ -196,5 +199,12 @@ inline const QString SystemColorNames[] = {
 };
 // A stored colour that is none of the listed ones; it is kept and written back unchanged.
 inline const QString OtherColorName = QStringLiteral("Другой цвет");
+
+// Spoken items: why they cannot be spoken, and what the settings dialog plays.
+inline const QString NoSpeechEngine = QStringLiteral("Синтезатор речи не найден");
+inline const QString SpeechEngineFailed = QStringLiteral("Синтезатор речи не работает: %s");
+inline const QString NoSpeechVoice = QStringLiteral("Синтезатор речи не знает ни одного голоса");
+inline const QString VoicesLoading = QStringLiteral("Голоса синтезатора речи загружаются");
+inline const QString VoiceSample = QStringLiteral("Сорок семь, пятьсот двадцать три");
 
 } // namespace Messages

@@ -81,8 +81,10 @@ void ReplaceAllModules(IniFile& ini, const ModuleList& modules) {
     try {
         ini.UpdateFile();
     } catch (const SaveError& e) {
-        // The old file is still on disk; the store must match it, so that nothing of this attempt
-        // shows up elsewhere in the program.
+        // The store must match the file: with the old file still on disk nothing of this attempt
+        // may show up elsewhere in the program; with the new one in place the change stays.
+        if (e.replaced())
+            throw;
         ini.SetText(before);
         throw e.dropped();
     }

@@ -2,11 +2,10 @@
 
 #include "core/Cp1251.h"
 #include "core/FileIo.h"
-#include "core/IniFile.h"
 #include "core/Messages.h"
 #include "core/TextFormat.h"
 
-#include <QFile>
+#include <cerrno>
 
 namespace ModuleTextFile {
 
@@ -19,26 +18,24 @@ bool isTextByte(unsigned char b) {
 } // namespace
 
 bool Read(const QString& path, QString* text, QString* reason) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *reason = f.errorString();
+    const FileBytes file = ReadFileBytes(path, kMaxBytes);
+    switch (file.outcome) {
+    case FileBytes::Outcome::Read:
+        return FromBytes(file.bytes, text, reason);
+    case FileBytes::Outcome::Missing:
+        *reason = SystemErrorText(ENOENT);
         return false;
-    }
-    const QString tooLarge = Format(Messages::TextFileTooLarge, {kMaxBytes / (1024 * 1024)});
-    if (f.size() > kMaxBytes) {
-        *reason = tooLarge;
+    case FileBytes::Outcome::TooLarge:
+        *reason = Format(Messages::TextFileTooLarge, {kMaxBytes / (1024 * 1024)});
         return false;
+    case FileBytes::Outcome::Failed:
+        break;
     }
-    // Read with a bound even so: a device or a pipe reports no size.
-    const QByteArray bytes = f.read(kMaxBytes + 1);
-    if (f.error() != QFileDevice::NoError) {
-        *reason = f.errorString();
-        return false;
-    }
-    if (bytes.size() > kMaxBytes) {
-        *reason = tooLarge;
-        return false;
-    }
+    *reason = file.reason;
+    return false;
+}
+
+bool FromBytes(const QByteArray& bytes, QString* text, QString* reason) {
     for (const char c : bytes) {
         if (!isTextByte(static_cast<unsigned char>(c))) {
             *reason = Messages::TextFileNotText;
@@ -52,15 +49,21 @@ bool Read(const QString& path, QString* text, QString* reason) {
     return true;
 }
 
-bool Write(const QString& path, const QString& text, QString* reason) {
+bool ToBytes(const QString& text, QByteArray* bytes, QString* reason) {
     QString t = text;
     t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    QByteArray bytes;
     QString bad;
-    if (!cp1251::encode(t, &bytes, &bad)) {
+    if (!cp1251::encode(t, bytes, &bad)) {
         *reason = Messages::CharNotInCodePage.arg(bad);
         return false;
     }
+    return true;
+}
+
+bool Write(const QString& path, const QString& text, QString* reason) {
+    QByteArray bytes;
+    if (!ToBytes(text, &bytes, reason))
+        return false;
     std::vector<iovec> parts{{bytes.data(), static_cast<size_t>(bytes.size())}};
     return WriteFileDurably(path, parts, reason);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The plain text files the module editor loads items from and saves them to: code page 1251, one
@@ -14,9 +15,13 @@ inline constexpr qint64 kMaxBytes = 1024 * 1024;
 // file over kMaxBytes and one holding NUL or other control characters that no text file has. On
 // failure returns false and puts the reason, in Russian, into *reason.
 bool Read(const QString& path, QString* text, QString* reason);
+// The same over bytes already read: the part of Read that looks at the content.
+bool FromBytes(const QByteArray& bytes, QString* text, QString* reason);
 
 // Writes the text with CR LF between lines and nothing after the last one, replacing the file at
 // once. A character the code page cannot hold fails the call before anything is written.
 bool Write(const QString& path, const QString& text, QString* reason);
+// The bytes Write puts in the file.
+bool ToBytes(const QString& text, QByteArray* bytes, QString* reason);
 
 } // namespace ModuleTextFile

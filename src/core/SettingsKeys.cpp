@@ -48,4 +48,15 @@ bool FirstStart(const IniFile& ini) {
     return ini.ReadBool(Section, Key::FirstStart, Default::FirstStart);
 }
 
+bool SpeakItems(const IniFile& ini) {
+    return ini.ReadBool(Section, Key::SpeakItems, Default::SpeakItems);
+}
+QString SpeakVoice(const IniFile& ini) {
+    const QString voice = ini.ReadString(Section, Key::SpeakVoice, Default::SpeakVoice);
+    return voice.size() > kMaxVoiceNameLength ? Default::SpeakVoice : voice;
+}
+int SpeakDigits(const IniFile& ini) {
+    return ini.ReadInteger(Section, Key::SpeakDigits, Default::SpeakDigits) == 0 ? 0 : 1;
+}
+
 } // namespace Settings

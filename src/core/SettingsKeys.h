@@ -27,6 +27,9 @@ inline const QString ExamDataType = QStringLiteral("ExamDataType");
 inline const QString MigDigWidth = QStringLiteral("MigDigWidth");
 inline const QString MigTimeLimit = QStringLiteral("MigTimeLimit");
 inline const QString FirstStart = QStringLiteral("FirstStart");
+inline const QString SpeakItems = QStringLiteral("SpeakItems");
+inline const QString SpeakVoice = QStringLiteral("SpeakVoice");
+inline const QString SpeakDigits = QStringLiteral("SpeakDigits");
 } // namespace Key
 
 namespace Default {
@@ -45,7 +48,13 @@ inline constexpr int ExamDataType = 0;
 inline constexpr int MigDigWidth = 5;
 inline constexpr int MigTimeLimit = 3000;
 inline constexpr bool FirstStart = true;
+inline constexpr bool SpeakItems = false;
+inline const QString SpeakVoice = QString(); // the engine's own choice
+inline constexpr int SpeakDigits = 0;        // numbers as numbers, not digit by digit
 } // namespace Default
+
+// A voice name longer than this is no engine's; a hand-edited one falls back to the default.
+inline constexpr int kMaxVoiceNameLength = 200;
 
 // Readers: the stored value, or the default when the key is missing or does not parse.
 int BackgroundColor(const IniFile& ini);
@@ -63,5 +72,9 @@ int ExamDataType(const IniFile& ini);
 int MigDigWidth(const IniFile& ini, int def = Default::MigDigWidth);
 int MigTimeLimit(const IniFile& ini, int def = Default::MigTimeLimit);
 bool FirstStart(const IniFile& ini);
+bool SpeakItems(const IniFile& ini);
+QString SpeakVoice(const IniFile& ini);
+// 0 or 1: any other stored number reads as 1, digit by digit.
+int SpeakDigits(const IniFile& ini);
 
 } // namespace Settings

@@ -22,6 +22,9 @@ SettingsValues ReadSettingsValues(const IniFile& ini, int migDigWidthDefault,
     v.TestTimeLimitType = Settings::TestTimeLimitType(ini) == 0 ? 0 : 1;
     v.MigDigWidth = Settings::MigDigWidth(ini, migDigWidthDefault);
     v.MigTimeLimit = Settings::MigTimeLimit(ini, migTimeLimitDefault);
+    v.SpeakItems = Settings::SpeakItems(ini);
+    v.SpeakVoice = Settings::SpeakVoice(ini);
+    v.SpeakDigits = Settings::SpeakDigits(ini);
     return v;
 }
 
@@ -44,4 +47,8 @@ void WriteSettingsValues(IniFile& ini, const SettingsValues& v) {
     ini.WriteString(section, Key::TestRange, CommaText::Write(v.RangeTable));
     ini.WriteInteger(section, Key::MigDigWidth, v.MigDigWidth);
     ini.WriteInteger(section, Key::MigTimeLimit, v.MigTimeLimit);
+    // Keys added after the first release go last, so that every older key keeps its place.
+    ini.WriteBool(section, Key::SpeakItems, v.SpeakItems);
+    ini.WriteString(section, Key::SpeakVoice, v.SpeakVoice);
+    ini.WriteInteger(section, Key::SpeakDigits, v.SpeakDigits == 0 ? 0 : 1);
 }

@@ -26,6 +26,9 @@ struct SettingsValues {
     QStringList RangeTable;
     int MigDigWidth = Settings::Default::MigDigWidth;
     int MigTimeLimit = Settings::Default::MigTimeLimit;
+    bool SpeakItems = Settings::Default::SpeakItems;
+    QString SpeakVoice = Settings::Default::SpeakVoice; // empty: the engine's default
+    int SpeakDigits = Settings::Default::SpeakDigits;   // 0 numbers, 1 digit by digit
 
     bool operator==(const SettingsValues&) const = default;
 };

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <tuple>
 
 namespace {
@@ -280,6 +281,34 @@ TEST_F(IniFileTest, FailedSaveKeepsChangeAndNextGoodSaveWritesEverything) {
     QFile f(dir + QStringLiteral("/settings.ini"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), Cp1251Lines(QStringLiteral("[S]\nA=1\nB=2\nC=3\n\n")));
+}
+
+// A save replaces the content, not what the user made of the file: a link stays a link to the
+// same file, the old file's permissions stay, a new file follows the umask, and nothing is left
+// beside it.
+TEST_F(IniFileTest, SavesKeepLinksAndPermissionsAndLeaveNothingBeside) {
+    const auto mode = [this](const char* name) {
+        struct stat st {};
+        ::stat(QFile::encodeName(PathOf(QLatin1String(name))).constData(), &st);
+        return st.st_mode & 0777;
+    };
+    const QString link = PathOf(QStringLiteral("link.ini"));
+    WriteFile(QStringLiteral("real.ini"), "[S]\r\nA=1\r\n\r\n");
+    ::chmod(QFile::encodeName(PathOf(QStringLiteral("real.ini"))).constData(), 0600);
+    ASSERT_TRUE(QFile::link(PathOf(QStringLiteral("real.ini")), link));
+    IniFile(link).WriteString(QStringLiteral("S"), QStringLiteral("B"), QStringLiteral("2"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(ReadFile(QStringLiteral("real.ini")), "[S]\r\nA=1\r\nB=2\r\n\r\n");
+    EXPECT_EQ(mode("real.ini"), 0600u);
+
+    const mode_t before = ::umask(027);
+    IniFile(PathOf(QStringLiteral("new.ini")))
+        .WriteString(QStringLiteral("S"), QStringLiteral("A"), QStringLiteral("1"));
+    ::umask(before);
+    EXPECT_EQ(mode("new.ini"), 0640u);
+    EXPECT_EQ(QDir(Dir()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name),
+              (QStringList{QStringLiteral("link.ini"), QStringLiteral("new.ini"),
+                           QStringLiteral("real.ini")}));
 }
 
 TEST(Cp1251, EveryByteRoundTripsAndLettersMapToUnicode) {

@@ -43,6 +43,8 @@ TEST_F(SettingsTest, TheDialogsValuesGoOutInTheCommandsOrderAndComeBack) {
     v.TestDataName = QString(); // no module chosen: the stored one stays
     v.RangeTable = {QStringLiteral("W=Start=a,End=b")};
     v.DoCalc = true;
+    v.SpeakItems = true;
+    v.SpeakVoice = QStringLiteral("Russian+Alex");
     WriteSettingsValues(SettingsIni(), v);
     EXPECT_EQ(ReadFile(QStringLiteral("settings.ini")),
               Cp1251Lines(QStringLiteral(
@@ -50,7 +52,8 @@ TEST_F(SettingsTest, TheDialogsValuesGoOutInTheCommandsOrderAndComeBack) {
                   "BackgroundColor=-16777201\nPhoneFormat=00-00\nTestElValue=20\n"
                   "TestTimeLimit=6000\nDoCalc=1\nInfiniteTime=0\nShowCurrent=0\n"
                   "ExamElValue=50\nTestRange=\"W=Start=a,End=b\"\nMigDigWidth=9\n"
-                  "MigTimeLimit=900\n\n[TestFont]\nFontName=Arial\nFontSize=30\n\n")));
+                  "MigTimeLimit=900\nSpeakItems=1\nSpeakVoice=Russian+Alex\nSpeakDigits=0\n"
+                  "\n[TestFont]\nFontName=Arial\nFontSize=30\n\n")));
     ReopenStores();
     v.TestDataName = QStringLiteral("Kept");
     EXPECT_EQ(ReadSettingsValues(SettingsIni(), 9, 900), v);
@@ -60,7 +63,9 @@ TEST_F(SettingsTest, HandEditedValuesParseOrFallBack) {
     WriteFile(QStringLiteral("settings.ini"),
               Cp1251Lines(QStringLiteral("[ZorvikSettings]\nBackgroundColor=0x0000FF\n"
                                          "TestElValue=abc\nTestTimeLimitType=5\nDoCalc=2\n"
-                                         "ExamElValue = 70\nFirstStart=0\n")));
+                                         "ExamElValue = 70\nFirstStart=0\nSpeakDigits=-3\n"
+                                         "SpeakVoice=") +
+                          QString(201, QLatin1Char('x'))));
     const IniFile& ini = SettingsIni();
     EXPECT_EQ(Settings::BackgroundColor(ini), 0x0000FF);
     EXPECT_EQ(Settings::TestElValue(ini), 20);
@@ -68,6 +73,8 @@ TEST_F(SettingsTest, HandEditedValuesParseOrFallBack) {
     EXPECT_TRUE(Settings::DoCalc(ini));
     EXPECT_EQ(Settings::ExamElValue(ini), 70);
     EXPECT_FALSE(Settings::FirstStart(ini));
+    EXPECT_EQ(Settings::SpeakDigits(ini), 1);
+    EXPECT_EQ(Settings::SpeakVoice(ini), QString());
 }
 
 TEST(FontText, TextFormAndApplication) {

@@ -26,7 +26,8 @@ const QStringList kNumberKeys = {Settings::Key::BackgroundColor, Settings::Key::
                                  Settings::Key::ExamElValue,     Settings::Key::ExamDataType,
                                  Settings::Key::MigDigWidth,     Settings::Key::MigTimeLimit,
                                  Settings::Key::InfiniteTime,    Settings::Key::DoCalc,
-                                 Settings::Key::ShowCurrent,     Settings::Key::FirstStart};
+                                 Settings::Key::ShowCurrent,     Settings::Key::FirstStart,
+                                 Settings::Key::SpeakItems,      Settings::Key::SpeakDigits};
 
 const QStringList kHostileValues = {QStringLiteral("-2147483648"),
                                     QStringLiteral("-1"),

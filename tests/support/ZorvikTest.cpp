@@ -4,6 +4,7 @@ void ZorvikTest::SetUp() {
     CoreTest::SetUp();
     SetAppPrompts(&prompts);
     SetAppDesktop(&desktop);
+    SetAppSpeaker(&speaker);
 }
 
 void ZorvikTest::TearDown() {
@@ -11,4 +12,5 @@ void ZorvikTest::TearDown() {
     CoreTest::TearDown();
     SetAppPrompts(nullptr);
     SetAppDesktop(nullptr);
+    SetAppSpeaker(nullptr);
 }

@@ -2,6 +2,7 @@
 
 #include "CoreTest.h"
 #include "RecordingDesktop.h"
+#include "RecordingSpeaker.h"
 #include "ScriptedPrompts.h"
 
 // A window's control found by its name, as a person or a screen reader finds it; the test fails
@@ -12,8 +13,8 @@ template <typename T> T* Child(const QObject& window, const char* name) {
     return child;
 }
 
-// Base fixture of the window tests: the core fixture plus scripted prompts and a recording
-// desktop. Unanswered expected prompts fail the test.
+// Base fixture of the window tests: the core fixture plus scripted prompts, a recording desktop and
+// a recording speaker. Unanswered expected prompts fail the test.
 class ZorvikTest : public CoreTest {
 protected:
     void SetUp() override;
@@ -21,4 +22,5 @@ protected:
 
     ScriptedPrompts prompts;
     RecordingDesktop desktop;
+    RecordingSpeaker speaker;
 };

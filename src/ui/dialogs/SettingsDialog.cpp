@@ -102,6 +102,20 @@ void SettingsDialog::FormCreate() {
             [this] { InfiniteTimeCheckBoxClick(); });
     connect(ui->FontSampleButton, &QPushButton::clicked, this, [this] { FontSampleButtonClick(); });
     connect(ui->PhoneSetupButton, &QPushButton::clicked, this, [this] { PhoneSetupButtonClick(); });
+    connect(ui->ListenButton, &QPushButton::clicked, this, [this] { ListenButtonClick(); });
+    connect(ui->VoiceComboBox, &QComboBox::activated, this, [this] { m_voiceChosen = true; });
+    // The engine may answer long after the dialog opened, or fail while it is open.
+    connect(&AppSpeaker(), &Speaker::VoicesListed, this, &SettingsDialog::FillVoices);
+    connect(&AppSpeaker(), &Speaker::Failed, this, [this](const QString& reason) {
+        SpeechVoices none;
+        none.error = reason;
+        FillVoices(none);
+    });
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui->VoiceComboBox), static_cast<QWidget*>(ui->ListenButton)}) {
+        w->setEnabled(false);
+        w->setAccessibleDescription(Messages::VoicesLoading);
+    }
     connect(ui->OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -178,6 +192,10 @@ void SettingsDialog::SetValues(const SettingsValues& v, const QStringList& modul
     SetTimeLimitItemIndex(v.TestTimeLimitType);
     ui->MigDigWidthSpinEdit->SetValue(v.MigDigWidth);
     ui->MigTimeLimitSpinEdit->SetValue(v.MigTimeLimit);
+    ui->SpeakItemsCheckBox->setChecked(v.SpeakItems);
+    m_storedVoice = v.SpeakVoice;
+    m_voiceChosen = false;
+    ui->SpeakDigitsComboBox->setCurrentIndex(v.SpeakDigits == 0 ? 0 : 1);
 }
 
 SettingsValues SettingsDialog::Values() const {
@@ -198,6 +216,9 @@ SettingsValues SettingsDialog::Values() const {
     v.RangeTable = m_rangeTable != nullptr ? *m_rangeTable : QStringList();
     v.MigDigWidth = ui->MigDigWidthSpinEdit->Value();
     v.MigTimeLimit = ui->MigTimeLimitSpinEdit->Value();
+    v.SpeakItems = ui->SpeakItemsCheckBox->isChecked();
+    v.SpeakVoice = VoiceChoice();
+    v.SpeakDigits = ui->SpeakDigitsComboBox->currentIndex() == 1 ? 1 : 0;
     return v;
 }
 
@@ -227,6 +248,8 @@ void SettingsDialog::Prepare(const QStringList& moduleIds, QStringList& rangeTab
     m_rangeTable = &rangeTable;
     ui->PageControl->setCurrentIndex(0);
     TestDataComboBoxChange();
+    // Listing the voices is what starts the engine, and only this dialog needs them.
+    AppSpeaker().ListVoices();
 }
 
 QString SettingsDialog::SelectedModuleId() const {
@@ -334,4 +357,38 @@ void SettingsDialog::PhoneSetupButtonClick() {
     dialog.PhoneEdit()->setText(PhoneFormat);
     if (dialog.exec() == QDialog::Accepted)
         PhoneFormat = dialog.PhoneEdit()->text();
+}
+
+void SettingsDialog::FillVoices(const SpeechVoices& voices) {
+    QComboBox* box = ui->VoiceComboBox;
+    const QSignalBlocker blocker(box);
+    box->clear();
+    const bool usable = voices.error.isEmpty();
+    // The values stay as stored while the controls are off, and OK writes them back unchanged.
+    for (QWidget* w : {static_cast<QWidget*>(ui->SpeakItemsCheckBox), static_cast<QWidget*>(box),
+                       static_cast<QWidget*>(ui->ListenButton),
+                       static_cast<QWidget*>(ui->SpeakDigitsComboBox)}) {
+        w->setEnabled(usable);
+        w->setAccessibleDescription(voices.error);
+        w->setToolTip(voices.error);
+    }
+    if (!usable)
+        return;
+    box->addItems(voices.names);
+    int index = box->findText(m_storedVoice.isEmpty() ? voices.defaultName : m_storedVoice,
+                              Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0 && !m_storedVoice.isEmpty()) {
+        // A voice the engine no longer offers is shown as stored, so that OK keeps it.
+        box->insertItem(0, m_storedVoice);
+        index = 0;
+    }
+    box->setCurrentIndex(index);
+}
+
+QString SettingsDialog::VoiceChoice() const {
+    return m_voiceChosen ? ui->VoiceComboBox->currentText() : m_storedVoice;
+}
+
+void SettingsDialog::ListenButtonClick() {
+    AppSpeaker().Say(Messages::VoiceSample, VoiceChoice());
 }

@@ -2,6 +2,7 @@
 
 #include "core/FontText.h"
 #include "core/SettingsValues.h"
+#include "platform/Speaker.h"
 
 #include <QDialog>
 #include <QString>
@@ -65,6 +66,8 @@ public:
     void InfiniteTimeCheckBoxClick();
     void FontSampleButtonClick();
     void PhoneSetupButtonClick();
+    // Plays the sample in the chosen voice.
+    void ListenButtonClick();
 
     // The font the font dialog keeps for the dialog's lifetime.
     const FontData& FontDialogFont() const { return m_fontDialogFont; }
@@ -75,6 +78,10 @@ private:
     // The id of the selected module, or empty when no valid entry is selected.
     QString SelectedModuleId() const;
     bool PhoneNumsSelected() const;
+    // The engine's voices, or why the spoken items cannot be turned on.
+    void FillVoices(const SpeechVoices& voices);
+    // The stored voice until the user picks one in the list.
+    QString VoiceChoice() const;
 
     std::unique_ptr<Ui::SettingsDialog> ui;
     QButtonGroup* m_timeLimitGroup = nullptr;
@@ -85,4 +92,6 @@ private:
     QStringList* m_rangeTable = nullptr;
     QStringList m_workList;
     FontData m_fontDialogFont;
+    QString m_storedVoice;
+    bool m_voiceChosen = false;
 };

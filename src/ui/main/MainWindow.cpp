@@ -12,6 +12,7 @@
 #include "core/NameValue.h"
 #include "core/ResultRecord.h"
 #include "core/SettingsKeys.h"
+#include "core/SpokenText.h"
 #include "core/Stores.h"
 #include "core/TextFormat.h"
 #include "platform/Colors.h"
@@ -333,6 +334,8 @@ int MainWindow::LaunchTest(const LaunchParams& params) {
     }
 
     form.SetResultRecord(&ResultRecord);
+    form.Announcer().SetSpeech(Settings::SpeakItems(settings), Settings::SpeakVoice(settings),
+                               SpokenText::DigitReading(Settings::SpeakDigits(settings)));
     const int result = m_runHook ? m_runHook(form, launch) : form.RunTest(launch.run);
     LastOutcome = form.RunOutcome;
     return result;

@@ -194,9 +194,15 @@ void ModuleEditor::OKButtonClick() {
         ShowModules(static_cast<int>(i));
         return;
     }
-    // A failed save shows its error and keeps the editor open with the working copy intact.
-    if (!RunGuarded(this, [&] { ReplaceAllModules(ModulesIni(), m_modules); }))
-        return;
+    // A failed save shows its error and keeps the editor open with the working copy intact; a file
+    // that took the change although the disk did not confirm it holds the modules all the same.
+    try {
+        ReplaceAllModules(ModulesIni(), m_modules);
+    } catch (const SaveError& e) {
+        ShowError(this, e.userMessage());
+        if (!e.replaced())
+            return;
+    }
     m_saved = true;
     accept();
 }

@@ -6,6 +6,7 @@
 #include "core/TextFormat.h"
 #include "platform/Prompts.h"
 #include "platform/WindowPlacement.h"
+#include "ui/run/ItemNotice.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -26,7 +27,8 @@ const QColor& ExerciseDialog::SolvedColor() {
     return c;
 }
 
-ExerciseDialog::ExerciseDialog(QWidget* owner) : RunDialog(owner), ui(new Ui::ExerciseDialog) {
+ExerciseDialog::ExerciseDialog(QWidget* owner)
+    : RunDialog(owner), ui(new Ui::ExerciseDialog), m_notice(new ItemNotice(this)) {
     ui->setupUi(this);
     OpenCentredOnScreen(this);
     setFixedSize(size());
@@ -93,6 +95,9 @@ void ExerciseDialog::Edit1Change(QLineEdit* edit) {
     if (TrimControl(edit->text()) == QString::number(Sum(k))) {
         setFieldColor(edit, SolvedColor());
         focusNextChild();
+        for (int next = 1; next <= kExercises; ++next)
+            if (focusWidget() == Edit(next))
+                m_notice->Announce(Label(next)->text());
         if (allSolved())
             ui->OKButton->click();
     } else {

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+class ItemNotice;
 class QLineEdit;
 class QLabel;
 
@@ -51,5 +52,8 @@ private:
     bool allSolved() const;
 
     std::unique_ptr<Ui::ExerciseDialog> ui;
+    // Reads out the exercise of the field the focus moves on to: a screen reader announces that
+    // field only after a Tab, not when the program moves the focus and empties the field.
+    ItemNotice* m_notice;
     std::array<int, 5> m_sums{};
 };

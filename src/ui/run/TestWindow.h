@@ -2,6 +2,7 @@
 
 #include "core/DateTimeText.h"
 #include "core/TestRunEngine.h"
+#include "ui/run/ItemAnnouncer.h"
 #include "ui/run/RunDialog.h"
 
 #include <QColor>
@@ -55,6 +56,8 @@ public:
     TestRunEngine::Outcome RunOutcome;
 
     const TestRunEngine& Engine() const { return m_engine; }
+    // Speaks each item and hands it to screen readers; the launcher sets the user's choice.
+    ItemAnnouncer& Announcer() { return *m_announcer; }
     Ui::TestWindow* Controls() const { return ui.get(); }
     bool ShowNextArmed() const { return m_showNextArmed; }
     bool Step1TimerActive() const;
@@ -116,4 +119,6 @@ private:
     bool m_asking = false;
     bool m_startDeferred = false;
     bool m_doneDeferred = false;
+    // Made with the window, before its controls, and fed by PresentationStep alone.
+    ItemAnnouncer* m_announcer = new ItemAnnouncer(this);
 };

@@ -311,3 +311,38 @@ TEST_F(SettingsDialogTest, TabWalksTheTrainingPageInItsOrder) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SettingsDialogTest, VoicesOfTheEngineOrWhySpeechIsOff) {
+    for (const bool engine : {true, false}) {
+        SCOPED_TRACE(engine);
+        speaker.voices.error = engine ? QString() : QStringLiteral("Синтезатор речи не найден");
+        WriteSettings(QStringLiteral("[ZorvikSettings]\nSpeakItems=1\nSpeakDigits=1\n"));
+        SettingsDialog& f = Open();
+        auto* box = Child<QComboBox>(f, "VoiceComboBox");
+        auto* check = Child<QCheckBox>(f, "SpeakItemsCheckBox");
+        EXPECT_EQ(check->isEnabled(), engine);
+        EXPECT_EQ(box->isEnabled(), engine);
+        EXPECT_EQ(box->accessibleDescription(), speaker.voices.error);
+        EXPECT_EQ(Child<QComboBox>(f, "SpeakDigitsComboBox")->currentText(),
+                  QStringLiteral("по цифрам"));
+        if (engine) {
+            // The engine's default is shown while the stored choice (its default) is kept.
+            EXPECT_EQ(Items(box), speaker.voices.names);
+            EXPECT_EQ(box->currentText(), QStringLiteral("Russian"));
+            EXPECT_EQ(f.Values().SpeakVoice, QString());
+            Pick(box, 1);
+            Child<QPushButton>(f, "ListenButton")->click();
+            ASSERT_EQ(speaker.said.size(), 1u);
+            EXPECT_EQ(speaker.said[0].text, QStringLiteral("Сорок семь, пятьсот двадцать три"));
+            EXPECT_EQ(speaker.said[0].voice, QStringLiteral("Russian+Alex"));
+        }
+        const SettingsValues v = f.Values();
+        EXPECT_TRUE(v.SpeakItems);
+        EXPECT_EQ(v.SpeakVoice, engine ? QStringLiteral("Russian+Alex") : QString());
+        EXPECT_EQ(v.SpeakDigits, 1);
+    }
+}
+
+} // namespace

@@ -54,7 +54,9 @@ TEST_F(SettingsTransferTest, OkOnAFreshInstallationWritesEveryKeyInOrder) {
                                              "ExamElValue=50\r\n"
                                              "ExamDataType=0\r\n"
                                              "TestRange=\r\n"
-                                             "MigDigWidth=5\r\nMigTimeLimit=3000\r\n\r\n"));
+                                             "MigDigWidth=5\r\nMigTimeLimit=3000\r\n"
+                                             "SpeakItems=0\r\nSpeakVoice=\r\nSpeakDigits=0\r\n"
+                                             "\r\n"));
 }
 
 TEST_F(SettingsTransferTest, EveryStoredValueComesBackUnchanged) {
@@ -63,6 +65,7 @@ TEST_F(SettingsTransferTest, EveryStoredValueComesBackUnchanged) {
                                  "TestTimeLimitType=1\nInfiniteTime=1\nDoCalc=1\nShowCurrent=1\n"
                                  "TestRange=\"Words=Start=Кот,End=Dog\"\nExamElValue=300\n"
                                  "ExamDataType=1\nMigDigWidth=12\nMigTimeLimit=700\n"
+                                 "SpeakItems=1\nSpeakVoice=Gone\nSpeakDigits=1\n"
                                  "[TestFont]\nFontName=Arial\nFontSize=30\nFontColor=255\n"
                                  "FontStyleUnderline=1\n"));
     const QString fontText = ReadFontText(SettingsIni());
@@ -91,6 +94,9 @@ TEST_F(SettingsTransferTest, EveryStoredValueComesBackUnchanged) {
     EXPECT_EQ(Settings::ExamDataType(ini), 1);
     EXPECT_EQ(Settings::MigDigWidth(ini), 12);
     EXPECT_EQ(Settings::MigTimeLimit(ini), 700);
+    EXPECT_TRUE(Settings::SpeakItems(ini));
+    EXPECT_EQ(Settings::SpeakVoice(ini), QStringLiteral("Gone")) << "a voice the engine lacks";
+    EXPECT_EQ(Settings::SpeakDigits(ini), 1);
     EXPECT_EQ(ReadFontText(ini), fontText);
 }
 

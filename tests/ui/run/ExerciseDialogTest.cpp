@@ -1,6 +1,7 @@
 #include "ZorvikTest.h"
 
 #include "ui/run/ExerciseDialog.h"
+#include "ui/run/ItemNotice.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -52,6 +53,14 @@ TEST_F(ExerciseDialogTest, TypingTheFiveSumsClosesWithOne) {
     }
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(ExerciseDialogTest, TheNextExerciseIsReadOutAsTheFocusMovesOnToIt) {
+    QTest::keyClicks(dialog.Edit(1), QString::number(dialog.Sum(1)));
+    const auto* notice = dialog.findChild<ItemNotice*>();
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->accessibleName(), dialog.Label(2)->text());
 }
 
 TEST_F(ExerciseDialogTest, ChangeRuleTable) {
