@@ -6,6 +6,7 @@
 #include "core/StoredExam.h"
 #include "core/TimeTick.h"
 #include "ui/results/PictureFile.h"
+#include "ui/run/ItemNotice.h"
 
 #include <QAccessibleWidget>
 #include <QHelpEvent>
@@ -77,7 +78,7 @@ double ProgressChart::Frame::yOf(double value) const {
     return plot.bottom() - (v - scale.low) / (scale.high - scale.low) * plot.height();
 }
 
-ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
+ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent), m_notice(new ItemNotice(this)) {
     static const bool accessible = (QAccessible::installFactory(accessibleChart), true);
     Q_UNUSED(accessible);
     setFocusPolicy(Qt::StrongFocus);
@@ -392,6 +393,7 @@ int ProgressChart::ExamAt(const QPoint& pos) const {
 
 void ProgressChart::keyPressEvent(QKeyEvent* event) {
     const int last = static_cast<int>(Points().size()) - 1;
+    const int before = m_cursor;
     switch (event->key()) {
     case Qt::Key_Left:
         SetCursor(m_cursor - 1);
@@ -414,6 +416,10 @@ void ProgressChart::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
+    // Screen readers here say nothing of a change of the focused chart's name, so the exam the
+    // cursor came to is also given as a notice, which they read as it appears.
+    if (m_cursor != before && m_cursor >= 0)
+        m_notice->Announce(ExamText(m_cursor));
     event->accept();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class ItemNotice;
 class QPainter;
 
 // The progress chart: the coefficient of the exams of a period over calendar time, one point per
@@ -76,4 +77,5 @@ private:
     HistoryStats m_stats;
     ProgressSeries::Scale m_scale;
     int m_cursor = -1;
+    ItemNotice* m_notice;
 };

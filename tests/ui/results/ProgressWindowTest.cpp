@@ -7,6 +7,7 @@
 #include "core/Stores.h"
 #include "ui/results/ProgressChart.h"
 #include "ui/results/ProgressWindow.h"
+#include "ui/run/ItemNotice.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -97,14 +98,16 @@ TEST_F(ProgressWindowTest, KeyboardCursorSaysEachExam) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     ProgressChart* chart = form.Chart();
     EXPECT_EQ(QApplication::focusWidget(), chart);
-    // What a screen reader says: the focused chart's name, after every key (Qt announces each
-    // change of a name to the screen reader).
+    // What a screen reader says: the focused chart's name, and the notice given after every key
+    // that moves the cursor.
     EXPECT_EQ(chart->accessibleName(), QStringLiteral("04.04.2007 (среда) — 2,40"));
+    const auto* notice = chart->findChild<ItemNotice*>();
     QStringList said;
     for (const Qt::Key key :
          {Qt::Key_Home, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_End, Qt::Key_Left}) {
         QTest::keyClick(chart, key);
         said << chart->accessibleName();
+        EXPECT_EQ(notice->accessibleName(), said.last());
     }
     const QString first = QStringLiteral("15.03.2007 14:30:00 (четверг) — 0,80");
     const QString second = QStringLiteral("19.03.2007 12:00:00 (понедельник) — 1,60");
