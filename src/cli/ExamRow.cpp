@@ -37,10 +37,6 @@ LineText listText(QByteArrayView value) {
 
 } // namespace
 
-qint64 ExamRow::timeKey() const {
-    return QDate(1899, 12, 30).daysTo(day) * 86400000 + msOfDay;
-}
-
 ExamSet ReadExams(const IniFile& ini) {
     ExamSet set;
     // A second section of a name is skipped: the store serves the last one for both, so the same
@@ -55,24 +51,16 @@ ExamSet ReadExams(const IniFile& ini) {
             return;
         }
         ExamRow row;
+        static_cast<StoredExam&>(row) = exam;
         row.section = s.name;
-        row.date = exam.date;
         row.day = StoredExam::DayOf(exam.timeKey);
         row.msOfDay = StoredExam::MsOfDayOf(exam.timeKey);
-        row.coefficient = exam.coefficient;
-        row.items = exam.items;
-        row.right = exam.right;
-        row.wrong = exam.wrong;
-        row.seconds = exam.seconds;
-        row.perItem = exam.perItem;
         row.presented = listText(s.values[StoredExam::MyAnswerList]);
         row.answers = listText(s.values[StoredExam::ValidAnswerList]);
         set.exams.push_back(std::move(row));
     });
     // Exams are appended as they are taken, so the file is nearly always in order already.
-    const auto earlier = [](const ExamRow& a, const ExamRow& b) {
-        return a.timeKey() < b.timeKey();
-    };
+    const auto earlier = [](const ExamRow& a, const ExamRow& b) { return a.timeKey < b.timeKey; };
     if (!std::is_sorted(set.exams.begin(), set.exams.end(), earlier))
         std::stable_sort(set.exams.begin(), set.exams.end(), earlier);
     return set;
@@ -89,6 +77,6 @@ std::vector<HistoryStats::Exam> StatsExams(const std::vector<ExamRow>& exams) {
     std::vector<HistoryStats::Exam> out;
     out.reserve(exams.size());
     for (const ExamRow& e : exams)
-        out.push_back({e.date, e.timeKey(), e.coefficient});
+        out.push_back({e.date, e.timeKey, e.coefficient});
     return out;
 }

@@ -3,6 +3,7 @@
 #include "core/DateTimeText.h"
 #include "core/HistoryStats.h"
 #include "core/IniFile.h"
+#include "core/StoredExam.h"
 
 #include <QDate>
 #include <QString>
@@ -18,25 +19,15 @@ struct LineText {
     QStringView view() const { return QStringView(line).mid(from); }
 };
 
-// One stored exam with every value the export writes. A count or time the section lacks stays
-// empty, so that the export never invents a figure the program did not store.
-struct ExamRow {
+// One stored exam with every value the export writes: the values StoredExam reads (a count or
+// time the section lacks stays empty, so that the export never invents a figure the program did not
+// store), the section's name and its two lists.
+struct ExamRow : StoredExam {
     QString section;
-    DateTime date = 0.0;
-    QDate day;       // the local calendar day of date
-    int msOfDay = 0; // the local time of day of date, in milliseconds
-    double coefficient = 0.0;
-    std::optional<int> items;      // NumsCnt
-    std::optional<int> right;      // OkAnswer
-    std::optional<int> wrong;      // BadAnswer
-    std::optional<double> seconds; // TestDt, in seconds rounded to the millisecond
-    std::optional<double> perItem; // Avg: mean seconds per item
-    LineText presented;            // MyAnswerList, comma text as stored
-    LineText answers;              // ValidAnswerList, comma text as stored
-
-    // Milliseconds since 30 December 1899 on the local wall clock: a key that orders every date,
-    // also those before the epoch, whose stored form keeps the time of day as a positive fraction.
-    qint64 timeKey() const;
+    QDate day;          // the local calendar day of date
+    int msOfDay = 0;    // the local time of day of date, in milliseconds
+    LineText presented; // MyAnswerList, comma text as stored
+    LineText answers;   // ValidAnswerList, comma text as stored
 };
 
 struct ExamSet {
