@@ -41,7 +41,8 @@ inline const QString WrittenNotConfirmed =
 inline const QString CharNotInCodePage =
     QStringLiteral("Символ '%1' нельзя записать в кодировке Windows-1251.");
 inline const QString FileReadFailed = QStringLiteral("Не удалось прочитать файл \"%1\".\n%2");
-inline const QString FileWriteFailed = QStringLiteral("Не удалось записать файл \"%1\".\n%2");
+// The reason is the system's, written to follow a colon.
+inline const QString FileWriteFailed = QStringLiteral("Не удалось записать файл \"%1\": %2.");
 
 // Test run.
 inline const QString CancelTestQuestion =
@@ -80,6 +81,7 @@ inline const QString ChartImageFilter =
 inline const QString ChartImageFormat =
     QStringLiteral("Изображение можно сохранить в формате PNG или SVG: укажите имя файла с "
                    "расширением .png или .svg.");
+inline const QString PictureNotMade = QStringLiteral("изображение не удалось построить");
 
 // Module editor.
 inline const QString StandardModuleEdit =

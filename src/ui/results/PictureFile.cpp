@@ -1,11 +1,13 @@
 #include "ui/results/PictureFile.h"
 
+#include "core/FileIo.h"
+#include "core/Messages.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace {
@@ -43,15 +45,9 @@ QByteArray svgBytes(const QSize& size, const QString& title,
 bool PictureFile::Write(const QString& path, const QSize& size, qreal pixelRatio,
                         const QString& title, const std::function<void(QPainter&)>& paint,
                         QString* reason) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    bool written = false;
+    QByteArray bytes;
     if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
-        const QByteArray bytes = svgBytes(size, title, paint);
-        written = file.write(bytes) == bytes.size();
+        bytes = svgBytes(size, title, paint);
     } else {
         QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(pixelRatio);
@@ -60,12 +56,15 @@ bool PictureFile::Write(const QString& path, const QSize& size, qreal pixelRatio
             QPainter p(&image);
             paint(p);
         }
-        written = image.save(&file, "PNG");
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG")) {
+            *reason = Messages::PictureNotMade;
+            return false;
+        }
     }
-    if (!written || !file.commit()) {
-        *reason = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    // Written as the program writes its own files: a picture is whole or not there, and an old one
+    // of the same name stays as it was when the new one cannot be written.
+    std::vector<iovec> parts{{bytes.data(), static_cast<size_t>(bytes.size())}};
+    return WriteFileDurably(path, parts, reason);
 }

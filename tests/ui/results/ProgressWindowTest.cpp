@@ -3,6 +3,7 @@
 
 #include "cli/HistoryCli.h"
 #include "core/BitsText.h"
+#include "core/FileIo.h"
 #include "core/Messages.h"
 #include "core/Stores.h"
 #include "ui/results/ProgressChart.h"
@@ -139,7 +140,9 @@ TEST_F(ProgressWindowTest, PicturesOfTheChartAsShown) {
         {QStringLiteral("year.png"), {}},
         {QStringLiteral("year.SVG"), {}},
         {QStringLiteral("year.jpg"), Messages::ChartImageFormat},
-        {QStringLiteral("missing/year.png"), PathOf(QStringLiteral("missing/year.png"))},
+        {QStringLiteral("missing/year.png"),
+         Messages::FileWriteFailed.arg(PathOf(QStringLiteral("missing/year.png")),
+                                       SystemErrorText(ENOENT))},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
