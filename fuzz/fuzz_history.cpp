@@ -37,8 +37,15 @@ bool SameNumber(double a, double b) {
     return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
 }
 
+// A count is written as an integer, a time as the shortest text of its double ("5e+06" is a time,
+// never a count).
 template <typename T> QByteArray NumberField(const std::optional<T>& v) {
-    return v ? NumberText(static_cast<double>(*v)) : QByteArray();
+    if (!v)
+        return {};
+    if constexpr (std::is_same_v<T, int>)
+        return QByteArray::number(*v);
+    else
+        return NumberText(*v);
 }
 
 QStringList Items(const LineText& list) {
